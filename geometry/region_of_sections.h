@@ -30,7 +30,8 @@ int sectionsInCommon(const regionOfSections* a, const regionOfSections* b);
 
 // Bubble-sorts regions by the field the key selects (1 yMin, 2 xMin, 3 yMax, 4 xMax), descending
 // for order 1 and ascending otherwise; equal values keep their order. numbers (at least as long
-// as regions) is permuted alongside. Any other key leaves both lists unchanged.
+// as regions) is permuted alongside; every element of regions holds a record. Any other key leaves
+// both lists unchanged.
 void sortRegions(std::vector<std::unique_ptr<regionOfSections>>& regions, std::int16_t key,
                  std::vector<int>& numbers, std::int16_t order);
 

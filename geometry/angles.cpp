@@ -1,0 +1,50 @@
+// Angle helpers in degrees, converted with the shortened pi.
+#include "geometry/angles.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+
+bool betweenAngles(double angle, double from, double to) {
+  if (angle < 0 || angle > 360 || from < 0 || from > 360 || to < 0 || to > 360) {
+    std::cerr << "Using betweenAngles with wrong values. Scale to 0..360 first!!" << std::endl;
+    std::exit(1);
+  }
+  if (from > to) {
+    // The interval wraps through 0.
+    return (angle > from && angle < 360) || (angle < to && angle >= 0);
+  }
+  if (from <= to) {
+    return from <= angle && angle <= to;
+  }
+  std::cerr << "Should never reach this point in betweenAngles!" << std::endl;
+  return false;
+}
+
+double normalizeAngle(double angle) {
+  while (angle < 0) angle += 360;
+  while (angle > 360) angle -= 360;
+  return angle;
+}
+
+double degToRad(double angle) {
+  return angle * PI / 180;
+}
+
+double radToDeg(double angle) {
+  return angle * 180 / PI;
+}
+
+double sinDeg(double angle) {
+  return std::sin(degToRad(angle));
+}
+
+double cosDeg(double angle) {
+  return std::cos(degToRad(angle));
+}
+
+double angleOfUnitVector(double c, double s) {
+  double result = std::acos(c) * RAD_TO_DEG_FACTOR;
+  if (s < 0) result = -result;
+  return result;
+}
