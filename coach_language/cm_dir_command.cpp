@@ -1,0 +1,31 @@
+// Text forms of the do/don't command directive.
+#include "coach_language/cm_dir_command.h"
+
+#include <utility>
+
+#include "coach_language/print_helpers.h"
+#include "coach_language/wire_format.h"
+
+CM_DirCommand::CM_DirCommand(bool positive, bool ourSide, const PlayerSet& players,
+                             std::unique_ptr<CM_Action> action)
+    : positive(positive), ourSide(ourSide), players(players), action(std::move(action)) {}
+
+std::ostream& CM_DirCommand::print(std::ostream& out) const {
+  out << "(" << (positive ? "do" : "dont") << " " << sideKeyword(ourSide) << " " << players << " ";
+  printHeld(out, action.get());
+  return out << ")";
+}
+
+void CM_DirCommand::printPretty(std::ostream& out, std::string lineHeader) const {
+  out << lineHeader << sideTitle(ourSide) << " " << players << " " << (positive ? "DO" : "DON'T")
+      << ": " << std::endl;
+  printPrettyHeld(out, action.get(), lineHeader + " ");
+}
+
+int CM_DirCommand::getType() const {
+  return 0;
+}
+
+void CM_DirCommand::setAction(std::unique_ptr<CM_Action> newAction) {
+  action = std::move(newAction);
+}

@@ -1,0 +1,50 @@
+// Small printing helpers shared by the coach-language classes: held objects
+// that may be missing and ordered lists of owned objects, in both text forms.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "coach_language/wire_format.h"
+
+// Writes the protocol form of `object`; nothing when it is missing.
+template <class T>
+void printHeld(std::ostream& out, const T* object) {
+  if (object != nullptr) object->print(out);
+}
+
+// Writes the readable form of `object` under `header`; when it is missing, the
+// header and "NULL" on a line of their own.
+template <class T>
+void printPrettyHeld(std::ostream& out, const T* object, const std::string& header) {
+  if (object != nullptr) {
+    object->printPretty(out, header);
+  } else {
+    out << header << MISSING_OBJECT_TEXT << std::endl;
+  }
+}
+
+// Writes the inline readable form of a point; "NULL" when it is missing.
+template <class T>
+void printInlineHeld(std::ostream& out, const T* point) {
+  if (point != nullptr) {
+    point->printInline(out);
+  } else {
+    out << MISSING_OBJECT_TEXT;
+  }
+}
+
+// Writes a blank and then the protocol form of each element of `list`, in order.
+template <class List>
+void printEach(std::ostream& out, const List& list) {
+  for (const auto& element : list) {
+    out << " ";
+    printHeld(out, element.get());
+  }
+}
+
+// Writes the readable form of each element of `list`, in order, under `header`.
+template <class List>
+void printPrettyEach(std::ostream& out, const List& list, const std::string& header) {
+  for (const auto& element : list) printPrettyHeld(out, element.get(), header);
+}
