@@ -13,7 +13,7 @@ class MessageWindows {
   // `windowCycles` is N (values below 1 are taken as 1); `perWindow` the quota of each kind.
   explicit MessageWindows(int windowCycles = 300, int perWindow = 1);
 
-  // Decides on a message of `kind` sent at `cycle` (0 or more) while the play mode is play_on
+  // Decides on a message of `kind` sent at `cycle` while the play mode is play_on
   // (`playOn`) or not. Returns true to admit it, false to refuse it; an admitted play_on message
   // of a limited kind uses up one of that kind's messages of the cycle's window. A refused
   // message uses nothing.
@@ -25,6 +25,8 @@ class MessageWindows {
   int windowCycles() const { return windowCycles_; }
 
  private:
+  long windowOf(int cycle) const;
+
   int windowCycles_;
   int perWindow_;
   // Per kind: the window last counted and how many messages it admitted.
