@@ -1,3 +1,4 @@
+// The process-wide intake records and their reset.
 #include "coach/intake_records.h"
 
 #include "coach/server_params.h"
@@ -20,7 +21,7 @@ std::vector<double> ballXTrace;
 
 std::unique_ptr<Serverparam> serverParams;
 std::unique_ptr<Playerparam> playerParams;
-std::vector<std::unique_ptr<Playertype>> playerTypes;
+std::map<int, std::unique_ptr<Playertype>> playerTypes;
 
 void resetIntakeRecords() {
   currentTime = 0;

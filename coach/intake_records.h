@@ -2,6 +2,7 @@
 // global views and the parameter messages have told the coach so far.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -32,7 +33,8 @@ extern std::vector<double> ballXTrace;
 // Parameter records; empty until the server has sent them.
 extern std::unique_ptr<Serverparam> serverParams;
 extern std::unique_ptr<Playerparam> playerParams;
-extern std::vector<std::unique_ptr<Playertype>> playerTypes;  // indexed by player-type id
+// Player types by id; any id of 0 or more can be held.
+extern std::map<int, std::unique_ptr<Playertype>> playerTypes;
 
 // Puts every record back to its value at start-up.
 void resetIntakeRecords();

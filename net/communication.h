@@ -47,6 +47,9 @@ int send_message(std::string_view text);
 // the server port.
 int receive_message();
 
+// True when a datagram (possibly an empty one) is waiting in the socket.
+bool datagram_waiting();
+
 // Handshake wait: true as soon as one datagram is in receiveBuffer (read at
 // once, else up to 40 more attempts 100 ms apart). Later datagrams stay queued.
 bool wait_for_message();
