@@ -22,8 +22,11 @@ class Parser {
   bool open(std::string& keyword, std::size_t& at);
   bool blank() { return lex_.expect(' '); }
   bool close() { return lex_.expect(')'); }
-  // Enters one nesting level; false (with the error) when too deep.
-  bool enter();
+  // Enters one nesting level opened at `at`; false (with the error) when too deep.
+  bool enter(std::size_t at);
+  // In a list that ends with ')': true when another " item" follows; false at the ')' and at
+  // the end of the text (with the error "message ends early").
+  bool another();
   void leave() { --depth_; }
 
   bool side(bool& ourSide);
@@ -48,11 +51,16 @@ bool Parser::open(std::string& keyword, std::size_t& at) {
   return true;
 }
 
-bool Parser::enter() {
+bool Parser::enter(std::size_t at) {
   if (++depth_ > CLANG_MAX_NESTING) {
-    return lex_.fail("nesting deeper than " + std::to_string(CLANG_MAX_NESTING) + " levels");
+    return lex_.fail("nesting deeper than " + std::to_string(CLANG_MAX_NESTING) + " levels", at);
   }
   return true;
+}
+
+bool Parser::another() {
+  if (lex_.atEnd()) return lex_.expect(')');
+  return lex_.peek() != ')';
 }
 
 bool Parser::side(bool& ourSide) {
@@ -100,7 +108,7 @@ std::unique_ptr<ClangMessage> Parser::message(ClangMessageKind& kind) {
   if (keyword == "info" || keyword == "advice") {
     kind = keyword == "info" ? ClangMessageKind::Info : ClangMessageKind::Advice;
     result->kind = kind;
-    while (lex_.peek() != ')') {
+    while (another()) {
       if (!blank()) return nullptr;
       if (lex_.peek() == ')') {
         lex_.fail("empty token (a rule needs a condition and a directive)");
@@ -170,7 +178,8 @@ std::unique_ptr<ClangRule> Parser::rule() {
   if (!blank()) return nullptr;
   result->condition = condition();
   if (!result->condition) return nullptr;
-  while (lex_.peek() != ')' || result->directives.empty()) {
+  while (another() || result->directives.empty()) {
+    if (lex_.failed()) return nullptr;
     if (lex_.peek() == ')') {
       lex_.fail("a rule needs at least one directive");
       return nullptr;
@@ -187,7 +196,7 @@ std::unique_ptr<ClangRule> Parser::rule() {
 std::unique_ptr<ClangCondition> Parser::condition() {
   std::string keyword;
   std::size_t at = 0;
-  if (!open(keyword, at) || !enter()) return nullptr;
+  if (!enter(lex_.position()) || !open(keyword, at)) return nullptr;
   auto result = std::make_unique<ClangCondition>();
   if (keyword == "ppos") {
     result->kind = ClangConditionKind::PlayerPosition;
@@ -215,7 +224,7 @@ std::unique_ptr<ClangCondition> Parser::condition() {
     }
   } else if (keyword == "and" || keyword == "or") {
     result->kind = keyword == "and" ? ClangConditionKind::And : ClangConditionKind::Or;
-    while (lex_.peek() != ')') {
+    while (another()) {
       if (!blank()) return nullptr;
       auto c = condition();
       if (!c) return nullptr;
@@ -285,7 +294,7 @@ std::unique_ptr<ClangAction> Parser::action() {
 std::unique_ptr<ClangRegion> Parser::region(bool pointOnly) {
   std::string keyword;
   std::size_t at = 0;
-  if (!open(keyword, at) || !enter()) return nullptr;
+  if (!enter(lex_.position()) || !open(keyword, at)) return nullptr;
   auto result = regionBody(keyword, at, pointOnly);
   if (!result || !close()) return nullptr;
   leave();
@@ -341,7 +350,7 @@ std::unique_ptr<ClangRegion> Parser::regionBody(const std::string& keyword, std:
     }
   } else if (keyword == "reg") {
     result->kind = ClangRegionKind::Union;
-    while (lex_.peek() != ')') {
+    while (another()) {
       if (!blank()) return nullptr;
       auto member = region(false);
       if (!member) return nullptr;
