@@ -8,7 +8,8 @@
 
 class ClangLexer {
  public:
-  // Reads `text`; positions in errors are `base` plus the index into `text`.
+  // Reads `text`, which must outlive the lexer (it is not copied); positions in errors are
+  // `base` plus the index into `text`.
   explicit ClangLexer(std::string_view text, std::size_t base = 0);
 
   std::size_t position() const { return pos_; }

@@ -30,7 +30,8 @@ TEST(ClangLexerFloat, AcceptsTheGForm) {
       {"1e+06", 1e+06},
   };
   for (const Case& c : cases) {
-    ClangLexer lexer(std::string(c.text) + ")");
+    std::string text = std::string(c.text) + ")";
+    ClangLexer lexer(text);
     double value = 99;
     EXPECT_TRUE(lexer.readFloat(value)) << c.text << ": " << lexer.error();
     EXPECT_EQ(value, c.value) << c.text;
@@ -57,7 +58,8 @@ TEST(ClangLexerFloat, RefusesOtherSpellings) {
                          "inf",   "nan", "-",     "0x10",     "1,5", "00",  "1.234567", "-0.0",
                          "1e+39", "",    "1.5.5", "123456.7", "abc", "1e-5"};
   for (const char* text : cases) {
-    ClangLexer lexer(std::string("(pt ") + text + " 1)");
+    std::string region = std::string("(pt ") + text + " 1)";
+    ClangLexer lexer(region);
     lexer.skip(4);
     double value = 7;
     EXPECT_FALSE(lexer.readFloat(value)) << text;
@@ -82,7 +84,8 @@ TEST(ClangLexerInteger, AcceptsDecimalIntegersOnly) {
       {"-", false, 0},          {"1e2", false, 0},
   };
   for (const Case& c : cases) {
-    ClangLexer lexer(std::string(c.text) + "}");
+    std::string text = std::string(c.text) + "}";
+    ClangLexer lexer(text);
     int value = 42;
     EXPECT_EQ(lexer.readInteger(value), c.ok) << c.text;
     EXPECT_EQ(value, c.ok ? c.value : 42) << c.text;
