@@ -163,12 +163,11 @@ std::unique_ptr<ClangRule> Parser::rule() {
   if (!lex_.expect('(')) return nullptr;
   auto result = std::make_unique<ClangRule>();
   std::size_t at = lex_.position();
-  if (lex_.peek() < '0' || lex_.peek() > '9') {
-    if (lex_.peek() != '-') {
-      lex_.fail(lex_.atEnd() ? "message ends early, expected the ttl of a rule"
-                             : "expected the ttl of a rule");
-      return nullptr;
-    }
+  char first = lex_.peek();
+  if (first != '-' && (first < '0' || first > '9')) {
+    lex_.fail(lex_.atEnd() ? "message ends early, expected the ttl of a rule"
+                           : "expected the ttl of a rule");
+    return nullptr;
   }
   if (!lex_.readInteger(result->ttl)) return nullptr;
   if (result->ttl < 1) {
