@@ -1,21 +1,23 @@
 // Tests of the learner driver against a small fake learner script: what is sent
 // and in which order, the header cut, the copy file, and the reading of the
-// result file. The driver's files are fixed paths in /tmp, so every test that
-// runs the learner lives in this one program and runs sequentially.
-#include "tools/foil_driver.h"
-
+// result file, and the learner run of touchliner-analyse. The driver's files
+// are fixed paths in /tmp, so every test that runs the learner lives in this
+// one program and runs sequentially.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <sstream>
 #include <string>
 
 #include "tests/support/process.h"
+#include "tests/tools/recorded_match.h"
 #include "tests/tools/state_chain.h"
 #include "tools/example_generator.h"
+#include "tools/foil_driver.h"
 
 namespace {
 
@@ -205,6 +207,43 @@ TEST_F(FoilDriverTest, LearnerThatStopsReadingDoesNotKillTheDriver) {
   EXPECT_NE(err.find("Warning, the learner did not read all of its input.\n"), std::string::npos);
   EXPECT_NE(err.find("Warning, the learner reported no summary.\n"), std::string::npos);
   EXPECT_EQ(out, "\n\n\nResult:\n=======\n\n\n");
+}
+
+TEST_F(FoilDriverTest, AnalyseToolRunsTheLearnerForAllThreeLabels) {
+  ASSERT_TRUE(writeFile(dir.file("match.txt"), tools_test::recordedMatch()));
+  ASSERT_TRUE(writeFile(dir.file("pass_header.foil"), "pass header\n\xA7\n"));
+  std::string script = "cd '" + dir.path() + "' && exec '" + TOUCHLINER_ANALYSE_BIN +
+                       "' match.txt --keep-copy learn left '" + learner + "' " + arguments() +
+                       " -n";
+  auto child = test_support::ChildProcess::start("/bin/sh", {"-c", script}, dir.file("out"),
+                                                 dir.file("err"));
+  ASSERT_NE(child, nullptr);
+  ASSERT_TRUE(child->waitFor(std::chrono::seconds(60)));
+  EXPECT_EQ(child->exitStatus(), 0) << readFile(dir.file("err"));
+  EXPECT_EQ(readFile(dir.file("out")), std::string(kPrinted) + kPrinted + kPrinted);
+
+  std::string log = readFile(dir.file("input.log"));
+  std::string args = "ARGS " + arguments() + " -n -v0\n";
+  ASSERT_EQ(log.rfind(args, 0), 0u) << log.substr(0, 200);
+  size_t dribbleRun = log.find(args, args.size());
+  ASSERT_NE(dribbleRun, std::string::npos);
+  // The pass run: the header, the kick at cycle 2 as the positive example, the
+  // three other cycles in which the left side owns the ball as negatives, no tests.
+  std::vector<std::string> pass;
+  std::istringstream passText(log.substr(args.size(), dribbleRun - args.size()));
+  for (std::string line; std::getline(passText, line);) pass.push_back(line);
+  ASSERT_EQ(pass.size(), 10u) << log;
+  EXPECT_EQ(pass[0], "pass header");
+  EXPECT_EQ(pass[1].rfind("5.5,0.5,1,1,0,0.707107,", 0), 0u) << pass[1];
+  EXPECT_EQ(pass[2], ";");
+  EXPECT_EQ(pass[3].rfind("5.5,9.356,1,", 0), 0u) << pass[3];
+  EXPECT_EQ(pass[4].rfind("5.5,9.356,1,", 0), 0u) << pass[4];
+  EXPECT_EQ(pass[5].rfind("5.5,0.5,1,", 0), 0u) << pass[5];
+  EXPECT_EQ((std::vector<std::string>(pass.begin() + 6, pass.end())),
+            (std::vector<std::string>{".", "", "pass", "."}));
+  EXPECT_NE(log.find("\n\ndribble\n", dribbleRun), std::string::npos);
+  EXPECT_NE(log.find("\n\nshoot\n", dribbleRun), std::string::npos);
+  EXPECT_EQ(readFile(FoilDriver::COPY_FILE), log.substr(log.rfind(args) + args.size()));
 }
 
 struct ResultCase {
