@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/match_game.h"
 #include "sim/script.h"
 #include "sim/script_game.h"
 #include "sim/sim_options.h"
@@ -14,6 +15,7 @@ namespace {
 
 // Builds the game the options ask for; an empty pointer with a reason in error on failure.
 std::unique_ptr<GameSource> makeGame(const SimOptions& options, std::string& error) {
+  if (options.match) return std::make_unique<MatchGame>(options);
   std::vector<std::string> messages;
   if (!options.scriptFile.empty() && !loadScript(options.scriptFile, messages)) {
     error = "cannot read the script " + options.scriptFile;

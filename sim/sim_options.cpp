@@ -57,7 +57,8 @@ const TextOption textOptions[] = {
 const FlagOption flagOptions[] = {
     {"--no-init-reply", &SimOptions::noInitReply}, {"--script-at-init", &SimOptions::scriptAtInit},
     {"--no-params", &SimOptions::noParams},        {"--match", &SimOptions::match},
-    {"--extra-time", &SimOptions::extraTime},      {"--help", &SimOptions::help},
+    {"--extra-time", &SimOptions::extraTime},      {"--show-advice", &SimOptions::showAdvice},
+    {"--summary", &SimOptions::summary},           {"--help", &SimOptions::help},
 };
 
 }  // namespace

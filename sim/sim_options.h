@@ -37,6 +37,8 @@ struct SimOptions {
   // Coach-language checking.
   std::string adviceLogFile;
   int clangWindow = 300;
+  bool showAdvice = false;  // print every say on standard output
+  bool summary = false;     // print a summary of the advice at the end
   bool help = false;
 };
 

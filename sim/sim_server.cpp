@@ -75,7 +75,7 @@ bool SimServer::open(std::string& error) {
       for (int id = 0; id < playerTypeCount; ++id) record_.writeLine(playerTypeMessage(id));
     }
   }
-  if (!sayChecker_.open(options_.adviceLogFile, options_.clangWindow)) {
+  if (!sayChecker_.open(options_.adviceLogFile, options_.clangWindow, options_.showAdvice)) {
     error = "cannot create the advice log " + options_.adviceLogFile;
     return false;
   }
