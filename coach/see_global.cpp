@@ -43,7 +43,10 @@ struct Text {
   template <typename T>
   void read(std::size_t from, std::size_t end, T& value) const {
     if (end > length) end = length;
-    while (from < end && (chars[from] == ' ' || chars[from] == '\t')) ++from;
+    while (from < end && (chars[from] == ' ' || chars[from] == '\t' || chars[from] == '\n' ||
+                          chars[from] == '\r')) {
+      ++from;
+    }
     if (from < end && chars[from] == '+') ++from;
     if (from >= end) return;
     const char* last = static_cast<const char*>(std::memchr(chars + from, '\0', end - from));
