@@ -31,6 +31,32 @@ const std::string handshakeTrace =
     "6. Playertype created.\n"
     "Last command was ok.\n";
 
+TEST_F(EndToEndTest, CommandLineFailures) {
+  const std::string usage =
+      "Usage: touchliner-v\t\tverbose-h hostname\thost the server runs on"
+      "-p port\tport of the socket to server-t teamname\tname of coach's team"
+      "-T             this is a trainer (not a coach)\n";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+  } cases[] = {
+      {{"-x"}, 1, usage},
+      {{"-v", "Foo"}, 1, usage},
+      {{"-t"}, 1, usage},
+      {{"-p", "6002", "-h"}, 1, usage},
+      {{"-h", "no-such-host.invalid"}, 255, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.back());
+    startCoach(c.args);
+    ASSERT_TRUE(coach->waitFor(10s));
+    EXPECT_EQ(coach->exitStatus(), c.status);
+    EXPECT_EQ(coachErr(), c.err);
+    EXPECT_EQ(coachOut(), "");
+  }
+}
+
 TEST_F(EndToEndTest, HandshakeTraceAndPortSwitch) {
   startSim({});
   startCoach({"-v", "-p", std::to_string(port)});
