@@ -1,7 +1,7 @@
 // Storage of the advice turns' process-wide values.
 #include "coach/advice_records.h"
 
-short lastAdviceTime = 15;
+std::int16_t lastAdviceTime = 15;
 bool adviceToggle = true;
 TokenList adviceTokens;
 
@@ -9,7 +9,7 @@ bool copsToggle = false;
 bool setPlayToggle = true;
 
 bool olineLock = false;
-short lastOffsideLineTime = 0;
+std::int16_t lastOffsideLineTime = 0;
 
 void resetAdviceRecords() {
   lastAdviceTime = 15;

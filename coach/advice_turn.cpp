@@ -27,7 +27,7 @@ const char* const HASH_ROW = "#########################";
 void runAdviceTurn() {
   if (!serverParams) return;
   if (currentTime - static_cast<int>(lastAdviceTime) <= serverParams->adviceInterval) return;
-  lastAdviceTime = static_cast<short>(currentTime);
+  lastAdviceTime = static_cast<std::int16_t>(currentTime);
   adviceTokens.clear();
 
   std::unique_ptr<CM_TokRule> cops = buildCopsRule(adviceToggle);
