@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "coach/intake_records.h"
+#include "state/history.h"
 #include "state/settings.h"
 
 namespace {
@@ -142,6 +143,27 @@ TEST(ClassifyPlayMode, StrangeModesWarn) {
     EXPECT_EQ(classifyPlayMode(mode, 1), 0) << "mode " << mode;
     EXPECT_EQ(GetCapturedStderr(), "Warning, strange playmode.\n") << "mode " << mode;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ClassifyPlayMode, StateFormUsesOwnSide) {
+  resetSettings();
+  resetStateHistory();
+  appendState(PlayerRecords{}, BallState{}, 1, 8);  // the left team's free kick
+  const CycleState& state = *stateHistory().back();
+  const struct {
+    int side;
+    int code;
+  } cases[] = {{1, 8}, {-1, 9}, {0, 9}};
+  for (const auto& c : cases) {
+    ownSide = c.side;
+    EXPECT_EQ(classifyPlayMode(state), c.code) << "ownSide " << c.side;
+  }
+  resetSettings();
+  resetStateHistory();
 }
 
 }  // namespace
