@@ -172,7 +172,7 @@ TEST_F(AdviceTurnTest, RulesThatDoNotFitAreLeftOutOfTheInfoMessage) {
   for (const std::string& r : learned)
     (sent.find(r) != std::string::npos ? kept : leftOut).push_back(r);
   std::string rebuilt = "(say (info";
-  for (const std::string& r : kept) rebuilt += " " + r;
+  for (const std::string& r : kept) rebuilt.append(" ").append(r);
   EXPECT_EQ(sent, rebuilt + "))") << "kept rules in their order";
   ASSERT_FALSE(leftOut.empty());
   for (const std::string& r : leftOut)

@@ -62,7 +62,7 @@ class MarkingTest : public AnalysisTest {
                                  const std::vector<int>& sortedColumns) {
     std::string rule = "(100 (bowner our {0})";
     for (std::size_t i = 0; i < ownNumbers.size(); ++i) {
-      rule += " " + posDirective(ownNumbers[i], sortedColumns[i]);
+      rule.append(" ").append(posDirective(ownNumbers[i], sortedColumns[i]));
     }
     return rule + ")";
   }

@@ -218,7 +218,7 @@ class CopsRuleTest : public AnalysisTest {
   }
   static std::string expectedRule(const std::string& owner, bool mirrored) {
     std::string text = "(100 (bowner " + owner + " {0})";
-    for (int n = 1; n <= 11; ++n) text += " " + directive(n, mirrored);
+    for (int n = 1; n <= 11; ++n) text.append(" ").append(directive(n, mirrored));
     return text + ")";
   }
 };
