@@ -13,7 +13,9 @@ constexpr double RAD_TO_DEG_FACTOR = 57.29577950560105;
 // status 1. Unordered bounds (not a number) write a message and give false.
 bool betweenAngles(double angle, double from, double to);
 
-// The angle brought into 0..360 by whole turns; 360 stays 360, -360 becomes 0.
+// The angle brought into 0..360 by whole turns: below 0 turns are added, then above 360 turns are
+// taken off, so 360 stays 360, 720 becomes 360 and -360 becomes 0. Infinities and not-a-number
+// pass through unchanged.
 double normalizeAngle(double angle);
 
 // angle * PI / 180.

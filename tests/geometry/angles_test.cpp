@@ -53,9 +53,32 @@ TEST(BetweenAnglesDeathTest, OutOfRangeEndsProcessWithStatusOne) {
 TEST(NormalizeAngle, TableOfAngles) {
   const struct {
     double angle, expected;
-  } cases[] = {{-30, 330}, {720, 360}, {360, 360}, {-360, 0}, {0, 0}, {725, 5}, {-725, 355}};
+  } cases[] = {{-30, 330},
+               {720, 360},
+               {360, 360},
+               {-360, 0},
+               {0, 0},
+               {725, 5},
+               {-725, 355},
+               // Many turns away: the same result the turn-by-turn loop reaches.
+               {360.0 * 5000, 360},
+               {-360.0 * 5000, 0},
+               {360.0 * 1099511627776 + 30.25, 30.25},
+               {-360.0 * 1099511627776 - 30.25, 329.75}};
   for (const auto& c : cases) {
     EXPECT_EQ(normalizeAngle(c.angle), c.expected) << "normalizeAngle(" << c.angle << ")";
+  }
+}
+
+TEST(NormalizeAngle, EndsOnValuesATurnCannotChange) {
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(normalizeAngle(inf), inf) << "infinity passes through";
+  EXPECT_EQ(normalizeAngle(-inf), -inf) << "minus infinity passes through";
+  EXPECT_TRUE(std::isnan(normalizeAngle(std::nan("")))) << "not-a-number passes through";
+  for (double huge : {1e20, -1e20, 1e300}) {
+    const double result = normalizeAngle(huge);
+    EXPECT_GE(result, 0) << huge;
+    EXPECT_LE(result, 360) << huge;
   }
 }
 
