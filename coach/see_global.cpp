@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -78,77 +79,106 @@ void warnDamaged() {
   std::cerr << "Warning, skipped a damaged object in the global view." << '\n';
 }
 
-// Parses a ball object at pos (ending at end) into ball; false when damaged.
+// Parses a ball object at pos (ending at end) into ball; false when damaged. A
+// number that cannot be read keeps the ball record's previous value.
 bool parseBall(const Text& text, std::size_t pos, std::size_t end, bool longForm, BallState& ball) {
   const std::size_t start = pos + (longForm ? 8 : 5);
   if (start >= end || text.at(start - 1) != ' ') return false;
-  BallState read;
+  BallState read = ball;
   double* const fields[] = {&read.x, &read.y, &read.vx, &read.vy};
   if (!readFields(text, start, end, fields, 4)) return false;
   ball = read;
   return true;
 }
 
-// One player object as read from the view.
-struct PlayerEntry {
+// Team name and uniform number of a player object, and the blank before the number.
+struct PlayerHeader {
   std::string_view name;
   int number = 0;
-  PlayerState record;
+  std::size_t blank = 0;
 };
 
-// Parses a player object at pos (ending at end); false when damaged. In the
-// global form the closing quote of the name is replaced by a zero byte.
-bool parsePlayer(const Text& text, std::size_t pos, std::size_t end, bool longForm,
-                 PlayerEntry& entry) {
+// Reads the name and uniform number of the player object at pos (ending at
+// end); false when damaged. In the global form the closing quote of the name is
+// replaced by a zero byte.
+bool parsePlayerHeader(const Text& text, std::size_t pos, std::size_t end, bool longForm,
+                       PlayerHeader& header) {
   const std::size_t nameStart = pos + (longForm ? 9 : 5);
   const std::size_t blank = text.find(' ', longForm ? nameStart + 1 : nameStart, end);
   if (blank == kNone) return false;
   if (longForm) {
-    entry.name = std::string_view(text.chars + nameStart, blank - nameStart);
+    header.name = std::string_view(text.chars + nameStart, blank - nameStart);
   } else {
     if (text.at(pos + 4) != '"' || text.at(blank - 1) != '"' || blank - 1 < nameStart) {
       return false;
     }
     text.chars[blank - 1] = '\0';
-    entry.name = std::string_view(text.chars + nameStart, blank - 1 - nameStart);
+    header.name = std::string_view(text.chars + nameStart, blank - 1 - nameStart);
   }
-  text.read(blank + 1, end, entry.number);
-  if (entry.number < 1 || entry.number > 11) return false;
+  header.blank = blank;
+  text.read(blank + 1, end, header.number);
+  return header.number >= 1 && header.number <= 11;
+}
 
+// Reads the goalie marker, position, velocity and angles of the player object
+// whose number blank is header.blank into record; false when damaged. A number
+// that cannot be read keeps the record's previous value.
+bool parsePlayerBody(const Text& text, std::size_t end, const PlayerHeader& header,
+                     PlayerState& record) {
   // The goalie marker follows a one- or two-digit number within five characters.
-  PlayerState& record = entry.record;
-  for (std::size_t i = blank + 1; i <= blank + 5 && i < end; ++i) {
+  record.isGoalie = false;
+  for (std::size_t i = header.blank + 1; i <= header.blank + 5 && i < end; ++i) {
     if (text.at(i) == 'g') record.isGoalie = true;
   }
-  const std::size_t close = text.find(')', blank + 1, end);
+  const std::size_t close = text.find(')', header.blank + 1, end);
   if (close == kNone || text.at(close + 1) != ' ' || close + 2 >= end) return false;
   double* const fields[] = {&record.x,  &record.y,         &record.vx,
                             &record.vy, &record.bodyAngle, &record.neckAngle};
-  if (!readFields(text, close + 2, end, fields, 6)) return false;
-  record.listed = true;
-  return true;
+  return readFields(text, close + 2, end, fields, 6);
 }
 
-// Places a parsed player into its slot by team and uniform number. leftName is
-// the first team name of this view, used in trainer mode without a team name.
-void placePlayer(const PlayerEntry& entry, std::string_view leftName, PlayerRecords& players) {
-  int slot;
-  int side;
+// The left team's name in trainer mode without a team name: the first name seen
+// in any view of this history (the server lists the left team first). Kept for
+// the whole game, so a view in which the left team lists nobody still places
+// the right team on the right.
+std::optional<std::string>& trainerLeftTeam() {
+  static std::optional<std::string> name;
+  return name;
+}
+
+// Slot (0 to 21) and side of uniform number (1 to 11) of the team called name.
+void choosePlace(std::string_view name, int number, int& slot, int& side) {
   if (trainerMode && teamName.empty()) {
-    // The server lists the left team first; every other name is the right team.
-    slot = entry.name == leftName ? entry.number - 1 : entry.number + 10;
+    std::optional<std::string>& leftTeam = trainerLeftTeam();
+    if (!leftTeam) leftTeam = std::string(name);
+    slot = name == *leftTeam ? number - 1 : number + 10;
     side = 0;
-  } else {
-    const bool ours = entry.name == teamName;
-    if (ownSide == 1) {
-      slot = ours ? entry.number - 1 : entry.number + 10;
-    } else {
-      slot = ours ? entry.number + 10 : entry.number - 1;
-    }
-    side = ours ? ownSide : -ownSide;
+    return;
   }
-  players[slot] = entry.record;
-  players[slot].side = side;
+  const bool ours = name == teamName;
+  if (ownSide == 1) {
+    slot = ours ? number - 1 : number + 10;
+  } else {
+    slot = ours ? number + 10 : number - 1;
+  }
+  side = ours ? ownSide : -ownSide;
+}
+
+// Parses the player object at pos (ending at end) into its slot of players;
+// false when damaged, leaving players as they were.
+bool parsePlayer(const Text& text, std::size_t pos, std::size_t end, bool longForm,
+                 PlayerRecords& players) {
+  PlayerHeader header;
+  if (!parsePlayerHeader(text, pos, end, longForm, header)) return false;
+  int slot = 0;
+  int side = 0;
+  choosePlace(header.name, header.number, slot, side);
+  PlayerState record = players[slot];
+  if (!parsePlayerBody(text, end, header, record)) return false;
+  record.side = side;
+  record.listed = true;
+  players[slot] = record;
+  return true;
 }
 
 void countStatistics(const BallState& ball, const CycleState& newest) {
@@ -185,10 +215,10 @@ void parse_see_global(char* chars) {
   const std::size_t timeStart = longForm ? kLongWord.size() : kGlobalWord.size() + 1;
   text.read(timeStart, text.length, currentTime);
 
+  // A new game (or a reset history) learns the trainer's left team afresh.
+  if (stateHistory().empty()) trainerLeftTeam().reset();
   BallState ball;
   PlayerRecords players{};
-  std::string_view leftName;
-  bool leftNameSeen = false;
 
   std::size_t pos = text.find('(', timeStart, text.length);
   while (pos != kNone) {
@@ -203,16 +233,7 @@ void parse_see_global(char* chars) {
     if (kind == 'b') {
       if (!parseBall(text, pos, end, longForm, ball)) warnDamaged();
     } else if (kind == 'p') {
-      PlayerEntry entry;
-      if (parsePlayer(text, pos, end, longForm, entry)) {
-        if (!leftNameSeen) {
-          leftName = entry.name;
-          leftNameSeen = true;
-        }
-        placePlayer(entry, leftName, players);
-      } else {
-        warnDamaged();
-      }
+      if (!parsePlayer(text, pos, end, longForm, players)) warnDamaged();
     } else if (kind != 'g') {
       std::cerr << "There was something wrong in the see_global-msg:" << whole.substr(pos + 2, 3)
                 << std::endl;

@@ -139,6 +139,50 @@ TEST_F(SeeGlobalTest, SlotsAndSidesFollowTheOwnSide) {
   }
 }
 
+TEST_F(SeeGlobalTest, TrainerWithoutTeamNameKeepsTheFirstTeamSeenOnTheLeft) {
+  trainerMode = true;
+  // No player in the first view: nothing is learned yet.
+  parse("(see_global 1 ((b) 0 0 0 0))");
+  parse("(see_global 2 ((p \"L\" 3) 1 0 0 0 0 0) ((p \"R\" 3) 2 0 0 0 0 0))");
+  // A view in which the left team lists nobody (or comes second) keeps the
+  // right team on the right.
+  parse("(see_global 3 ((p \"R\" 3) 3 0 0 0 0 0))");
+  EXPECT_EQ(newest().players[13].x, 3);
+  EXPECT_FALSE(newest().players[2].listed);
+  parse("(see_global 4 ((p \"R\" 4) 4 0 0 0 0 0) ((p \"L\" 4) 5 0 0 0 0 0))");
+  EXPECT_EQ(newest().players[14].x, 4);
+  EXPECT_EQ(newest().players[3].x, 5);
+  for (const PlayerState& p : newest().players) EXPECT_EQ(p.side, 0);
+
+  // A new history learns the left team afresh.
+  resetStateHistory();
+  parse("(see_global 1 ((p \"A\" 3) 1 0 0 0 0 0) ((p \"L\" 3) 2 0 0 0 0 0))");
+  EXPECT_EQ(newest().players[2].x, 1);
+  EXPECT_EQ(newest().players[13].x, 2);
+}
+
+TEST_F(SeeGlobalTest, NumberThatCannotBeReadKeepsTheRecordsValue) {
+  teamName = "Us";
+  ownSide = 1;
+  // The second ball and player objects repeat the first with one number unreadable.
+  parse(
+      "(see_global 1 ((b) 1 2 3 4) ((b) 5 x 7 8) ((p \"Us\" 2 goalie) 1 2 3 4 5 6) "
+      "((p \"Us\" 2) 7 8 x 10 11 12))");
+  const CycleState& s = newest();
+  EXPECT_EQ(s.ball.x, 5);
+  EXPECT_EQ(s.ball.y, 2);
+  EXPECT_EQ(s.ball.vx, 7);
+  EXPECT_EQ(s.ball.vy, 8);
+  const PlayerState& p = s.players[1];
+  EXPECT_EQ(p.x, 7);
+  EXPECT_EQ(p.y, 8);
+  EXPECT_EQ(p.vx, 3);
+  EXPECT_EQ(p.vy, 10);
+  EXPECT_EQ(p.bodyAngle, 11);
+  EXPECT_EQ(p.neckAngle, 12);
+  EXPECT_FALSE(p.isGoalie);
+}
+
 TEST_F(SeeGlobalTest, GoalieMarkerAfterOneOrTwoDigits) {
   teamName = "Us";
   ownSide = 1;
