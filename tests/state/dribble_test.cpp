@@ -64,6 +64,21 @@ TEST_F(DribbleTest, NotRecognisedAgainWithin18States) {
   }
 }
 
+TEST_F(DribbleTest, KickLooksBackAtMost40States) {
+  for (int free : {39, 40}) {
+    resetStateHistory();
+    players = {};
+    place(5, 0, 0.5);
+    append(0, 0);
+    append(0, 0, 1, 0);  // kick
+    place(5, 0, -20);    // away from the ball
+    for (int i = 0; i < free; ++i) append(10, 0);
+    place(5, 10, 0.5);
+    // The kick lies free + 1 states back: seen at 40, beyond the walk at 41.
+    EXPECT_EQ(append(10, 0).dribbler, free + 1 <= 40 ? 5 : -1) << free << " free states";
+  }
+}
+
 TEST_F(DribbleTest, NobodyOwningTheBallIsNoDribble) {
   place(5, 0, 0.5);
   append(0, 0);

@@ -86,6 +86,21 @@ TEST_F(OwnerChangePassTest, MarkingStopsOutsidePlayOn) {
   EXPECT_EQ(at(0).cyclesToPass, NO_EVENT);
 }
 
+TEST_F(OwnerChangePassTest, MarksAtMost40StatesFromTheKick) {
+  place(3, 0, 0.5);
+  place(7, 10, 10);
+  for (int i = 0; i < 45; ++i) append(0, 0);  // left number 4 holds the ball
+  const std::size_t a = size();
+  append(0, 0, 1, 0);  // kick
+  place(3, -50, 0);
+  place(7, 1, 0.5);
+  append(1, 0, 0.8, 0);
+  ASSERT_EQ(at(a).receiver, 8);
+  for (int back = 0; back <= 45; ++back) {
+    EXPECT_EQ(at(a - back).cyclesToPass, back <= 39 ? back : NO_EVENT) << back << " back";
+  }
+}
+
 TEST_F(OwnerChangePassTest, WalkLooksBackAtMost39States) {
   for (int free : {38, 39}) {
     resetStateHistory();

@@ -100,6 +100,36 @@ TEST_F(ShotOrKickPassTest, KickPassToATeammateThePathRunsPast) {
   }
 }
 
+TEST_F(ShotOrKickPassTest, TeammateBesideASteepPathAndPathsAlongAnAxis) {
+  struct Case {
+    const char* name;
+    double dirX, dirY;  // direction of the ball's path
+    double speed;
+    double mateDx, mateDy;  // teammate relative to the ball after the kick
+    bool pass;
+  };
+  // Along (1, 2) the teammate at (5.5, 8) lies 3 off the crossing with his x
+  // (5.5, 11) but 1.5 off the crossing with his y (4, 8): he is passed, and the
+  // reach is measured to (5.5, 11), 12.3 away, not to (4, 8), 8.9 away.
+  const Case cases[] = {
+      {"steep path, ball runs 15", 1, 2, 3, 5.5, 8, true},
+      {"steep path, ball runs 11", 1, 2, 2.2, 5.5, 8, false},
+      {"path along x: no crossing with the teammate's y", 1, 0, 3, 5, 0, false},
+  };
+  for (const Case& c : cases) {
+    resetStateHistory();
+    players = {};
+    const double norm = std::hypot(c.dirX, c.dirY);
+    const double vx = c.dirX / norm * c.speed;
+    const double vy = c.dirY / norm * c.speed;
+    place(7, -10 + vx + c.mateDx, -10 + vy + c.mateDy);
+    const std::size_t k = kick(3, -10, -10, vx, vy);
+    EXPECT_EQ(at(k).passSide, c.pass ? 1 : 0) << c.name;
+    EXPECT_EQ(at(k).receiver, c.pass ? 8 : 0) << c.name;
+    EXPECT_EQ(at(k).cyclesToPass, c.pass ? 0 : NO_EVENT) << c.name;
+  }
+}
+
 TEST_F(ShotOrKickPassTest, FirstTeammateInSlotOrderWins) {
   place(8, 8, 8);
   place(5, 5, 5);
