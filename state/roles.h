@@ -22,9 +22,11 @@ std::string roleName(std::int16_t role);
 std::int16_t zoneRole(double x, int side);
 
 // Roles of eleven players (points[0..10], uniform numbers 1 to 11), index as in the input. The
-// player with the smallest x is the goalie; the two largest gaps between neighbours in x order
-// (the first pair not considered) split defenders, middlefield and attackers. An input index
-// left without a role (its point coincides with an earlier one) holds ROLE_UNKNOWN.
+// player with the smallest x is the goalie; two wide gaps between neighbours in x order split
+// defenders, middlefield and attackers: the widest, and the widest of the gaps that were not
+// wider than every gap before them (a new widest gap drops the previous one instead of keeping
+// it as the second; the gap behind the goalie is not considered). An input index left without a
+// role (its point coincides with an earlier one) holds ROLE_UNKNOWN.
 std::unique_ptr<std::int16_t[]> classifyRoles(const Point* points);
 
 // Index (0..10) of the team's player nearest its own goal line among those in its own half (x < 0
