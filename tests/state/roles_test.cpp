@@ -34,9 +34,11 @@ class ClassifyRolesTest : public testing::Test {
  protected:
   static constexpr int kOrder[11] = {6, 2, 9, 0, 4, 10, 1, 8, 3, 7, 5};  // input index per position
 
-  std::vector<std::int16_t> rolesBySortedPosition(const std::vector<double>& xs) {
+  // xs in ascending order; ys (all 0 when empty) across the field for the same positions.
+  std::vector<std::int16_t> rolesBySortedPosition(const std::vector<double>& xs,
+                                                  const std::vector<double>& ys = {}) {
     Point team[11];
-    for (int k = 0; k < 11; ++k) team[kOrder[k]] = Point{xs[k], 0};
+    for (int k = 0; k < 11; ++k) team[kOrder[k]] = Point{xs[k], ys.empty() ? 0 : ys[k]};
     auto roles = classifyRoles(team);
     std::vector<std::int16_t> result;
     for (int k = 0; k < 11; ++k) result.push_back(roles[kOrder[k]]);
@@ -61,6 +63,14 @@ TEST_F(ClassifyRolesTest, ReplacedLargestGapIsDroppedNotDemoted) {
   // the early 1 at position 2 and only two players count as defenders.
   auto roles = rolesBySortedPosition({-50, -36, -35, -34, -33, -12, -11, -10, -9, 14, 15});
   EXPECT_EQ(roles, (std::vector<std::int16_t>{4, 2, 2, 3, 3, 3, 3, 3, 3, 1, 1}));
+}
+
+TEST_F(ClassifyRolesTest, GapsAreDistancesNotXDifferences) {
+  // Equal steps in x, but position 5 stands 20 m aside: the gaps on both sides of it (about 20.6
+  // each) are the wide ones, p1 = 4 and p2 = 5.
+  auto roles = rolesBySortedPosition({-50, -40, -35, -30, -25, -20, -15, -10, -5, 0, 5},
+                                     {0, 0, 0, 0, 0, 20, 0, 0, 0, 0, 0});
+  EXPECT_EQ(roles, (std::vector<std::int16_t>{4, 2, 2, 2, 2, 3, 1, 1, 1, 1, 1}));
 }
 
 TEST(ClassifyRoles, CoincidingPointLeavesLaterIndexUnknown) {
