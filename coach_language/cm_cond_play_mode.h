@@ -5,6 +5,7 @@
 #include <string>
 
 #include "coach_language/cm_condition.h"
+#include "coach_language/wire_format.h"  // playModeNames, the names this condition prints
 
 class CM_CondPlayMode : public CM_Condition {
  public:

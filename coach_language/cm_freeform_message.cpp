@@ -10,6 +10,9 @@ CM_FreeformMessage::CM_FreeformMessage(const char* text) {
   setText(text);
 }
 
+CM_FreeformMessage::CM_FreeformMessage(const std::string& text)
+    : CM_FreeformMessage(text.c_str()) {}
+
 std::ostream& CM_FreeformMessage::print(std::ostream& out) const {
   return out << "(freeform " << '"' << text.data() << '"' << ")";
 }

@@ -17,6 +17,8 @@ class CM_FreeformMessage : public CM_Message {
   CM_FreeformMessage();
   // Copies at most 128 characters of `text`; nullptr gives the empty text.
   explicit CM_FreeformMessage(const char* text);
+  // As above, for a text held in a string.
+  explicit CM_FreeformMessage(const std::string& text);
   ~CM_FreeformMessage() override = default;
 
   // "(freeform \"TEXT\")"
@@ -30,12 +32,14 @@ class CM_FreeformMessage : public CM_Message {
   const char* getText() const { return text.data(); }
   // Copies at most 128 characters of `newText`; nullptr gives the empty text.
   void setText(const char* newText);
+  void setText(const std::string& newText) { setText(newText.c_str()); }
   // Takes a text that begins with an opening double quote: copies at most 128
   // characters after it and removes a closing quote at the end of the copy. When
   // the copy does not end with a quote, writes "no end quote! %c" (with its last
   // character) to standard output and keeps the copy. The opening quote alone
   // (or an empty or missing text) gives the empty text, silently.
   void setQuotedText(const char* quotedText);
+  void setQuotedText(const std::string& quotedText) { setQuotedText(quotedText.c_str()); }
 
  private:
   std::array<char, MAX_TEXT_LENGTH + 1> text{};

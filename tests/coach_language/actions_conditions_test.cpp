@@ -16,7 +16,6 @@
 #include "coach_language/cm_cond_player_position.h"
 #include "coach_language/reg_point_simple.h"
 #include "coach_language/reg_quad.h"
-#include "coach_language/wire_format.h"
 #include "tests/coach_language/counted_objects.h"
 #include "tests/coach_language/text_forms.h"
 
@@ -121,6 +120,7 @@ TEST(CM_CondPlayModeTest, EveryIndexPrintsItsName) {
     EXPECT_EQ(prettyOf(condition, "P "), std::string("P is play mode '") + names[mode] + "'\n")
         << mode;
     EXPECT_EQ(condition.getPlayMode(), mode);
+    EXPECT_STREQ(playModeNames[mode], names[mode]) << mode;
   }
 }
 

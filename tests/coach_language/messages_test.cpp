@@ -209,6 +209,8 @@ TEST_F(FreeformTest, KeepsAtMost128Characters) {
   const std::string longer = std::string(128, 'b') + "c";
   EXPECT_EQ(CM_FreeformMessage(exact.c_str()).getText(), exact);
   EXPECT_EQ(CM_FreeformMessage(longer.c_str()).getText(), std::string(128, 'b'));
+  EXPECT_EQ(CM_FreeformMessage(exact).getText(), exact);
+  EXPECT_EQ(CM_FreeformMessage(longer).getText(), std::string(128, 'b'));
   CM_FreeformMessage message("short");
   message.setText(longer.c_str());
   EXPECT_EQ(message.getText(), std::string(128, 'b'));
@@ -241,6 +243,11 @@ TEST_F(FreeformTest, QuotedSetterStripsTheQuotesOrReportsTheMissingOne) {
     message.setQuotedText(c.quoted.c_str());
     EXPECT_EQ(message.getText(), c.text) << c.quoted;
     EXPECT_EQ(output(), c.report) << c.quoted;
+    captured.str("");
+    CM_FreeformMessage fromString("old");
+    fromString.setQuotedText(c.quoted);
+    EXPECT_EQ(fromString.getText(), c.text) << "string " << c.quoted;
+    EXPECT_EQ(output(), c.report) << "string " << c.quoted;
   }
   CM_FreeformMessage message("old");
   message.setQuotedText(nullptr);

@@ -154,13 +154,18 @@ TEST(RegArcTest, SettersCheckRadiusOrderAndStartAngleBounds) {
     double start, end;
     bool accepted;
   };
-  const RadiusCase radiusCases[] = {{5, 5, true}, {6, 5, false}, {1, 9, true}, {nan, 2, true}};
+  const RadiusCase radiusCases[] = {
+      {5, 5, true}, {6, 5, false}, {1, 9, true}, {nan, 2, true}, {2, nan, true}};
+  // A stored value equals the one given, NaN included.
+  auto stored = [](float value, double given) {
+    return std::isnan(given) ? std::isnan(value) : value == float(given);
+  };
   for (const RadiusCase& c : radiusCases) {
     RegArc arc(pt(0, 0), 1, 2, 0, 0);
     EXPECT_EQ(arc.setRadius(c.start, c.end), c.accepted) << c.start << " " << c.end;
     if (c.accepted) {
-      EXPECT_TRUE(std::isnan(arc.getStartRadius()) || arc.getStartRadius() == float(c.start));
-      EXPECT_EQ(arc.getEndRadius(), float(c.end)) << c.start;
+      EXPECT_TRUE(stored(arc.getStartRadius(), c.start)) << c.start << " " << c.end;
+      EXPECT_TRUE(stored(arc.getEndRadius(), c.end)) << c.start << " " << c.end;
     } else {
       EXPECT_EQ(arc.getStartRadius(), 1.0f) << c.start;
       EXPECT_EQ(arc.getEndRadius(), 2.0f) << c.start;
@@ -178,7 +183,7 @@ TEST(RegArcTest, SettersCheckRadiusOrderAndStartAngleBounds) {
     // The span is never checked; it is stored along with an accepted start.
     EXPECT_EQ(arc.getSpanAngle(), c.accepted ? 720.0f : 20.0f) << c.start;
     if (c.accepted) {
-      EXPECT_TRUE(std::isnan(arc.getStartAngle()) || arc.getStartAngle() == float(c.start));
+      EXPECT_TRUE(stored(arc.getStartAngle(), c.start)) << c.start;
     } else {
       EXPECT_EQ(arc.getStartAngle(), 10.0f) << c.start;
     }
