@@ -17,6 +17,7 @@ TEST(Mean, AveragesAndWarnsOnEmpty) {
 
 TEST(Deviation, SampleDeviation) {
   EXPECT_DOUBLE_EQ(deviation({2, 4, 4, 4, 5, 5, 7, 9}, 5), std::sqrt(32.0 / 7));
+  EXPECT_DOUBLE_EQ(deviation({1, 3}, 0), std::sqrt(10.0)) << "around the given mean, not 2";
   EXPECT_TRUE(std::isnan(deviation({3}, 3))) << "one element divides 0 by 0";
   testing::internal::CaptureStderr();
   EXPECT_EQ(deviation({}, 0), 0);
@@ -29,6 +30,8 @@ TEST(Correlation, BothForms) {
   EXPECT_DOUBLE_EQ(correlation({1, 2, 3}, {3, 2, 1}), -1) << "outer, falling";
   EXPECT_DOUBLE_EQ(correlation({1, 2, 3, 4}, {1, 3, 2, 4}), 0.8) << "outer, partial";
   EXPECT_DOUBLE_EQ(correlation({1, 2, 3, 4}, {1, 3, 2, 4}, 2.5, 2.5), 0.8) << "inner";
+  EXPECT_DOUBLE_EQ(correlation({1, 2, 3}, {1, 2, 4}, 0, 0), 17 / std::sqrt(14.0 * 21))
+      << "inner, around the given means";
 }
 
 TEST(Correlation, NonsenseListsWarnOnceAndGiveZero) {
