@@ -91,7 +91,6 @@ void countAroundBall(CycleState& state) {
       auto& cell = state.regionCounts[i][j];
       cell = {0, 0};
       for (const PlayerState& player : state.players) {
-        if (!player.listed) continue;
         bool inX = player.x > bx - 15 + 10 * i && player.x <= bx - 15 + 10 * (i + 1);
         bool inY = player.y > by - 15 + 10 * j && player.y <= by - 15 + 10 * (j + 1);
         if (inX && inY) ++cell[player.side == 1 ? 0 : 1];

@@ -9,10 +9,10 @@
 
 class CycleState;
 
-// Fills regionCounts: cell (i, j) covers x in (bx - 15 + 10i, bx - 5 + 10i] and
-// y in (by - 15 + 10j, by - 5 + 10j] around ballPos (bx, by); a listed player of
-// side 1 adds to the cell's left count, any other listed player to its right
-// count. Slots the view did not list are passed over.
+// Fills regionCounts: cell (i, j) covers x in (bx - 15 + 10i, bx - 15 + 10(i + 1)]
+// and y in (by - 15 + 10j, by - 15 + 10(j + 1)] around ballPos (bx, by). Every
+// slot 0 to 21 counts, whether the view listed it or not: a player of side 1
+// adds to the cell's left count, any other to its right count.
 void countAroundBall(CycleState& state);
 
 // Writes one row "x,y,POSSESSION,{SIDE,direction,distance,}x8LABEL\n" for a

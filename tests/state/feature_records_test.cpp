@@ -20,7 +20,7 @@ namespace {
 const std::string kTeam = "us";
 const std::string kOpponent = "opponent";
 
-// A state with the ball at (bx, by) and no listed player.
+// A state with the ball at (bx, by) and every player zeroed on the centre spot.
 std::unique_ptr<CycleState> emptyState(double bx = 0, double by = 0) {
   PlayerRecords players{};
   BallState ball{bx, by, 0, 0};
@@ -106,10 +106,10 @@ TEST(CountAroundBall, CellEdgesExcludeLowerAndIncludeUpperBounds) {
   for (const Case& c : cases) {
     for (int slot : {2, 13}) {
       auto s = emptyState(c.bx, c.by);
+      for (PlayerState& other : s->players) other.x = other.y = 1000;  // far from every cell
       s->players[slot].x = c.x;
       s->players[slot].y = c.y;
       s->players[slot].side = slot <= 10 ? 1 : -1;
-      s->players[slot].listed = true;
       countAroundBall(*s);
       for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
@@ -128,20 +128,20 @@ TEST(CountAroundBall, CellEdgesExcludeLowerAndIncludeUpperBounds) {
   }
 }
 
-TEST(CountAroundBall, ClearsOldCountsAndSkipsUnlistedSlots) {
-  auto s = emptyState();
+TEST(CountAroundBall, ClearsOldCountsAndCountsEverySlot) {
+  auto s = emptyState();  // every slot on the centre spot with side 0
   s->regionCounts[0][0] = {5, 5};
   for (int slot = 0; slot < 3; ++slot) {
-    s->players[slot] = PlayerState{};
     s->players[slot].x = 1;
     s->players[slot].side = 1;
-    s->players[slot].listed = true;
+    s->players[slot].listed = slot != 0;  // listed or not, every slot counts
   }
-  s->players[20].side = -1;  // unlisted, at the centre spot
+  s->players[20].side = -1;
   countAroundBall(*s);
-  EXPECT_EQ(s->regionCounts[0][0][0], 0);
-  EXPECT_EQ(s->regionCounts[1][1][0], 3);
-  EXPECT_EQ(s->regionCounts[1][1][1], 0) << "the unlisted slot 20 must not count";
+  EXPECT_EQ(s->regionCounts[0][0][0], 0) << "old counts cleared";
+  EXPECT_EQ(s->regionCounts[0][0][1], 0) << "old counts cleared";
+  EXPECT_EQ(s->regionCounts[1][1][0], 3) << "side 1";
+  EXPECT_EQ(s->regionCounts[1][1][1], 19) << "side -1 and side 0 count right";
 }
 
 TEST(FeatureCsv, RowsCarryTheExactFields) {
