@@ -31,10 +31,10 @@ void setLogFile(FILE* stream) {
   logFile = stream;
 }
 
-bool logFileName(const char* name) {
-  FILE* stream = std::fopen(name, "w");
+bool logFileName(const std::string& name) {
+  FILE* stream = std::fopen(name.c_str(), "w");
   if (stream == nullptr) {
-    std::fprintf(stderr, "Warning, cannot open log file %s.\n", name);
+    std::fprintf(stderr, "Warning, cannot open log file %s.\n", name.c_str());
     return false;
   }
   setLogFile(stream);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 // Messages with a level above this are dropped (initially 99).
 extern int logThreshold;
@@ -31,7 +32,7 @@ void setLogFile(FILE* stream);
 // Opens the named file for writing (truncating it) and makes it the log file.
 // When it cannot be opened, writes "Warning, cannot open log file NAME." to
 // standard error, keeps the previous destination and returns false.
-bool logFileName(const char* name);
+bool logFileName(const std::string& name);
 
 // Closes the log file and restores the initial settings (tests).
 void resetLogging();
