@@ -90,6 +90,15 @@ TEST_F(AdviceTurnTest, RunsWhenMoreThanTheIntervalHasPassed) {
   EXPECT_EQ(server.next(), "") << "no rules, nothing sent";
 }
 
+TEST_F(AdviceTurnTest, TimerIsSixteenBitsWidenedWithItsSign) {
+  // 32800 is stored as -32736, so the next iteration is again more than the
+  // interval beyond it.
+  EXPECT_EQ(turnAt(32800), SIZE_LINE + "0\n");
+  EXPECT_EQ(lastAdviceTime, -32736);
+  EXPECT_EQ(turnAt(32801), SIZE_LINE + "0\n");
+  EXPECT_EQ(lastAdviceTime, -32735);
+}
+
 TEST_F(AdviceTurnTest, SkipsUntilTheServerParametersArrive) {
   serverParams.reset();
   EXPECT_EQ(turnAt(1000), "");
@@ -221,6 +230,19 @@ TEST_F(OffsideLineTurnTest, RunsOnItsOwnTimer) {
   currentTime = 203;
   runOffsideLineTurn();
   EXPECT_NE(server.next(), "");
+}
+
+TEST_F(OffsideLineTurnTest, TimerIsSixteenBitsWidenedWithItsSign) {
+  ASSERT_TRUE(server.ok());
+  twoStates();
+  currentTime = 32800;
+  runOffsideLineTurn();
+  EXPECT_NE(server.next(), "");
+  EXPECT_EQ(lastOffsideLineTime, -32736);
+  currentTime = 32801;
+  runOffsideLineTurn();
+  EXPECT_NE(server.next(), "") << "-32736 widened with its sign";
+  EXPECT_EQ(lastOffsideLineTime, -32735);
 }
 
 TEST_F(OffsideLineTurnTest, SkipsUntilTheServerParametersArrive) {

@@ -68,7 +68,10 @@ TEST_F(OccupancyTest, PercentagesRoundHalfUp) {
     const char* name;
     int inA, inB, percentA, percentB;
   };
-  const Case cases[] = {{"1 of 3", 1, 2, 33, 67}, {"1 of 8", 1, 7, 13, 88}};
+  // 23 / 40 * 100 is 57.49999... in floating point: the share is divided
+  // first, then scaled, so it rounds down where 2300 / 40 would round up.
+  const Case cases[] = {
+      {"1 of 3", 1, 2, 33, 67}, {"1 of 8", 1, 7, 13, 88}, {"23 of 40", 23, 17, 57, 43}};
   for (const Case& c : cases) {
     resetStateHistory();
     standIn({2, 1}, c.inA);
@@ -149,6 +152,14 @@ TEST_F(OccupancyTest, PlayerRegionOutcomes) {
       {"densest window, last on a tie",
        {{{1, 1}, 3}, {{3, 2}, 3}, {{2, 1}, 2}, {{2, 2}, 2}},
        {1, 2, 2, 3, 70}},
+      // 2 x 2 windows at x 1, y 2 and at x 2, y 1 both hold 50: x starts run
+      // in the outer loop, so the one at x 2 is examined last.
+      {"tie across x and y starts",
+       {{{1, 3}, 3}, {{3, 1}, 3}, {{2, 2}, 2}, {{1, 1}, 1}, {{3, 3}, 1}},
+       {1, 2, 2, 3, 50}},
+      {"one section at 60, scattered rest",
+       {{{4, 2}, 6}, {{5, 3}, 2}, {{3, 1}, 1}, {{6, 2}, 1}},
+       {2, 4, 3, 5, 80}},
   };
   for (const Case& c : cases) {
     resetStateHistory();
