@@ -72,8 +72,8 @@ void handleRefereeText(const char* said) {
   } else if (std::strncmp(said, "time_extended", 13) == 0) {
     extendedTimeSeen = true;
   } else if (std::strncmp(said, "time_up", 7) == 0) {
-    // The end of the game as the server names it at the final whistle.
-    if (verbose) std::cout << "New playmode: " << refereeModeNames[TIME_OVER] << std::endl;
+    // The server's name for the final whistle: the game is over as with
+    // "time_over". Like the other events here it writes no trace line.
     gameOver = true;
     currentPlayMode = TIME_OVER;
   } else if (verbose) {

@@ -45,7 +45,7 @@ TEST_F(EndToEndTest, TrainerEndsWithStatistics) {
        "Halftime: starting again...\nSending: (start)\n"},
       {"two half times", "(hear 2 referee half_time)", "(hear 4 referee half_time)", 2,
        "Halftime: starting again...\nSending: (start)\n"},
-      {"time up", "", "(hear 4 referee time_up)", 0, "New playmode: time_over\n"},
+      {"time up", "", "(hear 4 referee time_up)", 0, "New playmode: play_on\n"},
       {"extended time", "", "(hear 4 referee time_extended)", 0, "Extended: stoping game...\n"},
   };
   for (const auto& c : cases) {
