@@ -1,7 +1,6 @@
 // Start-up of the coach and the trainer.
 #include "coach/touchliner.h"
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,10 +17,8 @@ const char* const usageText =
     "to server-t teamname\tname of coach's team-T             this is a trainer (not a coach)";
 
 int parsePort(const char* text) {
-  long value = std::strtol(text, nullptr, 10);
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
+  // As the C library's atoi: a number beyond int keeps its low bits.
+  return static_cast<int>(std::strtol(text, nullptr, 10));
 }
 
 bool parseCommandLine(int argc, const char* const* argv, StartOptions& options) {

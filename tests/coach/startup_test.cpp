@@ -67,6 +67,18 @@ TEST_F(CommandLineTest, OptionsTable) {
   }
 }
 
+TEST(PortValue, ReadLikeAtoi) {
+  const struct {
+    const char* text;
+    int port;
+  } cases[] = {
+      {"6002", 6002},   {"  -12", -12},       {"+0", 0},  {"", 0},
+      {"x1", 0},        {"12.5", 12},         {"1 2", 1}, {"\t42", 42},
+      {"70000", 70000}, {"4294973298", 6002},  // beyond int: the low 32 bits remain
+  };
+  for (const auto& c : cases) EXPECT_EQ(parsePort(c.text), c.port) << '"' << c.text << '"';
+}
+
 TEST(InitReply, SideByCharacterSix) {
   const struct {
     const char* reply;
