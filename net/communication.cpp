@@ -146,8 +146,8 @@ bool datagram_waiting() {
 bool wait_for_message() {
   if (receive_message() == 1) return true;
   for (int attempt = 0; attempt < 40; ++attempt) {
-    usleep(100000);
     if (receive_message() == 1) return true;
+    usleep(100000);
   }
   return false;
 }
