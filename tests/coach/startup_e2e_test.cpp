@@ -46,6 +46,9 @@ TEST_F(EndToEndTest, CommandLineFailures) {
       {{"-t"}, 1, usage},
       {{"-p", "6002", "-h"}, 1, usage},
       {{"-h", "no-such-host.invalid"}, 255, ""},
+      // Port 0 (no digits, or only its low 16 bits) cannot be sent to.
+      {{"-h", "127.0.0.1", "-p", "abc"}, 1, "Can't send  init to server.\n"},
+      {{"-h", "127.0.0.1", "-p", "65536"}, 1, "Can't send  init to server.\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args.back());
