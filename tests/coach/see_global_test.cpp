@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "coach/intake_records.h"
@@ -377,6 +378,27 @@ TEST_F(SeeGlobalTest, TrainerCountsHalvesGoalieBallAndPossession) {
             "l,1,2,1,2\n"
             "r,2,2,1,2\n"
             "x,0,3.5,-20,52.1235\n");
+}
+
+TEST_F(SeeGlobalTest, TraceOfAWholeGameHasOneValuePerView) {
+  trainerMode = true;
+  std::string expected = "x,";
+  for (int cycle = 1; cycle <= 6000; ++cycle) {
+    const double x = (cycle % 105) - 52.25;
+    parse("(see_global " + std::to_string(cycle) + " ((b) " + std::to_string(x) + " 0 0 0))");
+    if (cycle > 1) expected += ",";
+    std::ostringstream value;
+    value << x;
+    expected += value.str();
+  }
+  EXPECT_EQ(ballXTrace.size(), 6000u);
+  EXPECT_EQ(ballLeftHalfCycles + ballRightHalfCycles, 6000);
+  testing::internal::CaptureStderr();
+  print_statistics();
+  const std::string out = testing::internal::GetCapturedStderr();
+  const std::size_t third = out.find("x,");
+  ASSERT_NE(third, std::string::npos);
+  EXPECT_EQ(out.substr(third), expected + "\n");
 }
 
 TEST_F(SeeGlobalTest, CoachModeCountsNoStatistics) {
