@@ -10,7 +10,11 @@
 
 namespace {
 
-constexpr int STAND_CYCLES = 42;       // players stand at their set-play spots this long
+// A set play lasts at least SET_PLAY_CYCLES, its last STAND_CYCLES with every player standing
+// at his spot. The length keeps the restarts that a coach samples (at most one state in 40)
+// on states in which the players stand where they mean to.
+constexpr int SET_PLAY_CYCLES = 41;
+constexpr int STAND_CYCLES = 5;
 constexpr int SET_PLAY_LIMIT = 300;    // a set play is taken after this many cycles at most
 constexpr int GOAL_PAUSE_CYCLES = 50;  // from a goal to the other side's kick-off
 constexpr int FIRST_KICK_OFF_WAIT = 50;
@@ -81,13 +85,7 @@ void MatchGame::beginBeforeKickOff() {
   taker_ = -1;
   world_.ball = Ball{};
   announce("before_kick_off");
-  for (int slot = 0; slot < 2 * TEAM_SIZE; ++slot) {
-    Spot spot = habits_[slot / TEAM_SIZE].setPlay[BEFORE_KICK_OFF][slot % TEAM_SIZE];
-    double angle = random_.uniform(0, 360);
-    double radius = random_.uniform(0, SPOT_NOISE);
-    targets_[slot] = {spot.x + radius * std::cos(angle * 3.141592654 / 180),
-                      spot.y + radius * std::sin(angle * 3.141592654 / 180)};
-  }
+  chooseTargets(BEFORE_KICK_OFF);
 }
 
 void MatchGame::stepBeforeKickOff(GameOutput& out) {
@@ -101,7 +99,7 @@ void MatchGame::stepBeforeKickOff(GameOutput& out) {
     }
   }
   standCycles_ = inPlace ? standCycles_ + 1 : 0;
-  if (standCycles_ < STAND_CYCLES) return;
+  if (standCycles_ < STAND_CYCLES || phaseCycles_ < SET_PLAY_CYCLES) return;
   bool go = false;
   if (!secondStart_) {
     go = phaseCycles_ >= FIRST_KICK_OFF_WAIT || startRequested_;
@@ -120,7 +118,17 @@ void MatchGame::stepBeforeKickOff(GameOutput& out) {
   beginSetPlay(KICK_OFF_L, {0, 0}, slotOf(0, KICK_OFF_TAKER));
 }
 
-void MatchGame::beginSetPlay(int mode, Spot ball, int taker) {
+void MatchGame::chooseTargets(int mode) {
+  for (int slot = 0; slot < 2 * TEAM_SIZE; ++slot) {
+    Spot spot = habits_[slot / TEAM_SIZE].setPlay[mode][slot % TEAM_SIZE];
+    double angle = random_.uniform(0, 360);
+    double radius = random_.uniform(0, SPOT_NOISE);
+    targets_[slot] = {spot.x + radius * std::cos(angle * 3.141592654 / 180),
+                      spot.y + radius * std::sin(angle * 3.141592654 / 180)};
+  }
+}
+
+void MatchGame::beginSetPlay(int mode, Spot ball, int taker, bool newTargets) {
   phase_ = Phase::SetPlay;
   phaseCycles_ = 0;
   standCycles_ = 0;
@@ -130,13 +138,7 @@ void MatchGame::beginSetPlay(int mode, Spot ball, int taker) {
   announce(setPlayModeName(mode));
   int takingSide = takingSideOf(mode);
   double attack = takingSide == 0 ? 1.0 : -1.0;
-  for (int slot = 0; slot < 2 * TEAM_SIZE; ++slot) {
-    Spot spot = habits_[slot / TEAM_SIZE].setPlay[mode][slot % TEAM_SIZE];
-    double angle = random_.uniform(0, 360);
-    double radius = random_.uniform(0, SPOT_NOISE);
-    targets_[slot] = {spot.x + radius * std::cos(angle * 3.141592654 / 180),
-                      spot.y + radius * std::sin(angle * 3.141592654 / 180)};
-  }
+  if (newTargets) chooseTargets(mode);
   if (mode == KICK_OFF_L || mode == KICK_OFF_R) {
     targets_[taker] = habits_[takingSide].setPlay[mode][KICK_OFF_TAKER - 1];
   } else if (mode == FREE_KICK_L || mode == FREE_KICK_R) {
@@ -162,7 +164,8 @@ void MatchGame::stepSetPlay() {
     }
   }
   standCycles_ = inPlace ? standCycles_ + 1 : 0;
-  if (standCycles_ < STAND_CYCLES && phaseCycles_ < SET_PLAY_LIMIT) return;
+  bool ready = standCycles_ >= STAND_CYCLES && phaseCycles_ >= SET_PLAY_CYCLES;
+  if (!ready && phaseCycles_ < SET_PLAY_LIMIT) return;
   phase_ = Phase::PlayOn;
   announce("play_on");
   int taker = taker_;
@@ -174,13 +177,25 @@ void MatchGame::stepSetPlay() {
 void MatchGame::stepGoalPause() {
   ++phaseCycles_;
   if (phaseCycles_ == 2) world_.ball = Ball{};
+  // The players walk to their kick-off spots already; those who stand there keep standing
+  // through the kick-off.
   int mode = KICK_OFF_L + kickOffSide_;
+  bool inPlace = true;
   for (int slot = 0; slot < 2 * TEAM_SIZE; ++slot) {
-    movePlayer(world_.players[slot], habits_[slot / TEAM_SIZE].setPlay[mode][slot % TEAM_SIZE],
-               PLAYER_JOG_SPEED);
+    movePlayer(world_.players[slot], targets_[slot], PLAYER_JOG_SPEED);
+    if (distanceBetween(world_.players[slot].x, world_.players[slot].y, targets_[slot].x,
+                        targets_[slot].y) > 1e-3) {
+      inPlace = false;
+    }
   }
+  standCycles_ = inPlace ? standCycles_ + 1 : 0;
   if (phaseCycles_ >= GOAL_PAUSE_CYCLES) {
-    beginSetPlay(mode, {0, 0}, slotOf(kickOffSide_, KICK_OFF_TAKER));
+    // The pause before it keeps every earlier restart far enough away, so the kick-off may be
+    // short.
+    int standing = standCycles_;
+    beginSetPlay(mode, {0, 0}, slotOf(kickOffSide_, KICK_OFF_TAKER), false);
+    standCycles_ = standing;
+    phaseCycles_ = SET_PLAY_CYCLES;
   }
 }
 
@@ -209,7 +224,11 @@ bool MatchGame::checkBallOut() {
       }
       phase_ = Phase::GoalPause;
       phaseCycles_ = 0;
+      standCycles_ = 0;
       kickOffSide_ = defender;
+      chooseTargets(KICK_OFF_L + defender);
+      targets_[slotOf(defender, KICK_OFF_TAKER)] =
+          habits_[defender].setPlay[KICK_OFF_L + defender][KICK_OFF_TAKER - 1];
       world_.ball.vx = world_.ball.vy = 0;
     } else if (possession_ == defender) {
       beginSetPlay(CORNER_KICK_L + attacker, {xSign * field::halfLength, ySign * field::halfWidth},

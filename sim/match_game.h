@@ -35,8 +35,11 @@ class MatchGame : public GameSource {
   void announce(const std::string& text);
   void beginBeforeKickOff();
   void stepBeforeKickOff(GameOutput& out);
-  // Starts set-play mode with the ball at ball, taken by the player in slot taker.
-  void beginSetPlay(int mode, Spot ball, int taker);
+  // Draws every player's spot for set-play mode: his fixed spot plus noise below 0.8 m.
+  void chooseTargets(int mode);
+  // Starts set-play mode with the ball at ball, taken by the player in slot taker; the players
+  // keep the spots chosen before unless newTargets.
+  void beginSetPlay(int mode, Spot ball, int taker, bool newTargets = true);
   void stepSetPlay();
   void stepPlayOn();
   void stepGoalPause();

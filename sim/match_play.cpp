@@ -110,7 +110,7 @@ void MatchGame::moveInPlay() {
         }
       }
       double far = distanceBetween(player.x, player.y, home.x, home.y);
-      movePlayer(player, home, far > 6 ? PLAYER_RUN_SPEED : PLAYER_JOG_SPEED);
+      movePlayer(player, home, far > 3 ? PLAYER_RUN_SPEED : PLAYER_JOG_SPEED);
     }
   }
 }

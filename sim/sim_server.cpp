@@ -3,10 +3,14 @@
 
 #include <poll.h>
 
+#include <algorithm>
 #include <csignal>
 #include <ctime>
+#include <iostream>
 #include <utility>
 
+#include "sim/advice_summary.h"
+#include "sim/match_truth.h"
 #include "sim/param_messages.h"
 
 namespace {
@@ -90,8 +94,10 @@ int SimServer::run() {
     Clock::time_point now = Clock::now();
     if (begun_ && !lingering && now >= nextCycle_) {
       game_->step(*this);
-      nextCycle_ += std::chrono::milliseconds(options_.cycleMs);
-      if (nextCycle_ < now) nextCycle_ = now;
+      // A late cycle is not made up by sending the next one at once: views stay at least half
+      // a cycle apart, so a client that keeps pace sees them one at a time.
+      auto period = std::chrono::milliseconds(options_.cycleMs);
+      nextCycle_ = std::max(nextCycle_ + period, Clock::now() + period / 2);
       if (game_->finished()) {
         lingering = true;
         lingerEnd = Clock::now() + std::chrono::milliseconds(options_.lingerMs);
@@ -121,6 +127,11 @@ int SimServer::run() {
     for (size_t i = 2; i < fds.size(); ++i) {
       if (fds[i].revents & POLLIN) readSocket(*clients_[i - 2]->socket, nullptr);
     }
+  }
+  if (options_.summary) {
+    MatchTruth truth;
+    bool haveTruth = !options_.truthFile.empty() && readMatchTruth(options_.truthFile, truth);
+    printAdviceSummary(std::cout, sayChecker_.records(), haveTruth ? &truth : nullptr);
   }
   return 0;
 }

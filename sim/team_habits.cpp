@@ -93,14 +93,19 @@ TeamHabits makeTeamHabits(uint64_t seed, int side) {
     plays[KICK_OFF_L + mine][n] = kickOffSpot(jittered(random, {base.x + 2, base.y}, 2.0), false);
     plays[KICK_OFF_L + theirs][n] =
         kickOffSpot(jittered(random, {base.x - 3, base.y * 1.1}, 2.0), true);
-    plays[KICK_IN_L + mine][n] = jittered(random, own[n], 3.0);
+    // At its own restarts in open play a team keeps close to its home spots; where it stands
+    // when the other side restarts differs more.
+    plays[KICK_IN_L + mine][n] = jittered(random, own[n], 1.5);
     plays[KICK_IN_L + theirs][n] = jittered(random, opp[n], 3.0);
-    plays[FREE_KICK_L + mine][n] = jittered(random, {own[n].x - 6, own[n].y * 1.1}, 3.0);
+    plays[FREE_KICK_L + mine][n] = jittered(random, {own[n].x - 2, own[n].y}, 1.5);
     plays[FREE_KICK_L + theirs][n] =
         jittered(random, {std::min(opp[n].x + 10, 30.0), opp[n].y}, 3.0);
-    plays[CORNER_KICK_L + mine][n] = jittered(random, cornerAttack[n], 1.5);
+    // At its own corner a team sends its central players into the box; the others keep near
+    // their home spots.
+    bool intoBox = n == 6 || n == 7 || n == 9 || n == 10;
+    plays[CORNER_KICK_L + mine][n] = jittered(random, intoBox ? cornerAttack[n] : own[n], 1.5);
     plays[CORNER_KICK_L + theirs][n] = jittered(random, cornerDefence[n], 1.0);
-    plays[GOAL_KICK_L + mine][n] = jittered(random, {own[n].x - 8, own[n].y * 1.15}, 3.0);
+    plays[GOAL_KICK_L + mine][n] = jittered(random, {own[n].x - 2, own[n].y * 1.05}, 1.5);
     plays[GOAL_KICK_L + theirs][n] =
         jittered(random, {std::min(opp[n].x + 14, 33.0), opp[n].y}, 3.0);
   }
