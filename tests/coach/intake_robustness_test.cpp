@@ -4,8 +4,10 @@
 // whole receive buffer. Run under the sanitizers these also guard against reads
 // past the text.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -165,6 +167,28 @@ TEST_F(IntakeRobustnessTest, ServerParamsCutAnywhereKeepTheValuesRead) {
     }
   }
   EXPECT_EQ(serverParams->adviceInterval, 63);
+}
+
+// A ball far out (a damaged but readable number) in the view after a kick: the
+// shot and pass checks get an infinite ball speed and a path that is not a
+// number, and must still end. Run in a child that an alarm ends when it hangs.
+using IntakeRobustnessDeathTest = IntakeRobustnessTest;
+
+TEST_F(IntakeRobustnessDeathTest, FarBallAfterAKickIsTakenInWithoutHanging) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  for (const char* far : {"-1e300 0", "1e200 1e200"}) {
+    const std::string player = " ((p \"Touchliner\" 9) 0 0 0 0 0 0))";
+    EXPECT_EXIT(
+        {
+          alarm(5);
+          feed("(see_global 1 ((b) 0.5 0 0 0)" + player);
+          feed("(see_global 2 ((b) 0.5 0 1 0)" + player);  // player 9 kicks
+          feed(std::string("(see_global 3 ((b) ") + far + " 0 0)" + player);
+          std::exit(stateHistory().size() == 3 ? 0 : 2);
+        },
+        testing::ExitedWithCode(0), "")
+        << far;
+  }
 }
 
 }  // namespace
