@@ -384,6 +384,7 @@ TEST(FeatureRebuild, PositionsStandAtDistanceLookingAtTheBall) {
 TEST(FeatureSnapshot, WritesBallAndAllSlots) {
   test_support::TempDir dir;
   auto s = emptyState(1.5, -2);
+  s->ballPos = Point{9, 9};  // the snapshot shows the ball record, not ballPos
   s->players[0].x = -50;
   s->players[0].y = 0.25;
   s->playerTags[0] = 3;
