@@ -180,15 +180,30 @@ Match mode:
   --extra-time         with a level score at the end play --extra-cycles more (default 600)
   --truth FILE         write the teams' habits (home spots by possession, set-play spots)
   --record FILE        write the parameter messages and every view and hear message sent, one
-                       per line: a script that --script replays
+                       per line: a script that --script replays to a coach of the same name
+  The match: 105 x 68 m, ball decay 0.94 per cycle, ball speed at most 3, players at most 1 m
+  per cycle; passes, dribbles, shots from within 20 m, clearances; goalkeepers (number 1,
+  flagged goalie) catch shots ("goalie_catch_ball_l", then "free_kick_l"); kick-ins, corner
+  and goal kicks; "goal_l_N" and the other side's kick-off 50 cycles later; "half_time" and
+  "before_kick_off" (the clock stands still before a kick-off); "time_up" and "time_over" at
+  the end, or "time_extended" with --extra-time and a level score. Every player has a home spot
+  by possession and a fixed spot per kind of set play (with noise below 1 m); --truth writes
+  them as "home SIDE own|opp N X Y" and "setplay SIDE MODE N X Y", then
+  "restart CYCLE MODE TAKER X Y", "goal CYCLE SIDE N" and "score L R" as the game goes.
 
 Logs:
   --log FILE           every datagram received, one per line: "CYCLE WHERE TEXT", WHERE being
                        coach-port or trainer-port (arrived at a well-known port), l or r (a
                        coach's own socket) or trainer (the trainer's own socket); line ends in
                        TEXT are written as \n
-  --advice-log FILE    every say of a coach: "CYCLE SIDE VERDICT TEXT"
-  --clang-window N     cycles of a coach-language message window (default 300)
+  --advice-log FILE    every say of a coach: "CYCLE SIDE VERDICT KIND RULES MESSAGE", VERDICT
+                       ok, illegal ("(error illegal_command_form)") or quota
+                       ("(error said_too_many_KIND_messages)")
+  --clang-window N     during play_on a coach may send one info, advice, define and meta
+                       message per window of N cycles (default 300)
+  --show-advice        print every say on standard output as it arrives, in readable form
+  --summary            at the end print what the coaches sent and, with --truth, how their
+                       opponent-positions and set-play rules compare with the truth
 
 Ends after the game and the linger time, or on SIGINT/SIGTERM (exit status 0). Status 1: a port
 or file could not be opened; 2: bad command line.
