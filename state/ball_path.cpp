@@ -17,7 +17,9 @@ BallMovement ballMovement(const CycleState& state) {
 }
 
 bool ballReaches(double distance, double speed) {
-  if (distance > kFarthestReach) return false;
+  // A distance that is not a number (a path from a ball far out of the field)
+  // is never reached: with an infinite speed the loop below would not end.
+  if (!(distance <= kFarthestReach)) return false;
   // The speed test comes first in every round, so a ball whose last step passes
   // the distance but then falls to the slowest speed does not reach it. The
   // negated comparison also ends the loop for a speed that is not a number.

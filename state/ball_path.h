@@ -13,6 +13,6 @@ struct BallMovement {
 BallMovement ballMovement(const CycleState& state);
 
 // Whether a ball now moving speed metres per cycle, losing a fifth of its speed
-// each cycle, travels more than distance (never beyond 100; it stops once its
-// speed is 0.01 or less).
+// each cycle, travels more than distance (never beyond 100 nor a distance that
+// is not a number; it stops once its speed is 0.01 or less).
 bool ballReaches(double distance, double speed);

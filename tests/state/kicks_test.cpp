@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "state/ball_path.h"
 #include "tests/state/history_builder.h"
 
@@ -76,6 +78,9 @@ TEST_F(KickTest, KickersIsTheUnionOfKickingSides) {
 }
 
 TEST(BallReachesTest, SpeedDecaysAndTheSpeedTestComesFirst) {
+  // Values of a ball far out of the field; each case must end.
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
   struct Case {
     double distance;
     double speed;
@@ -92,6 +97,8 @@ TEST(BallReachesTest, SpeedDecaysAndTheSpeedTestComesFirst) {
       {0.005, 0.012, false},  // passes it, but its speed has then fallen to 0.01
       {14.9, 3, true},        // run of 3 / 0.2 = 15
       {10, 2, false},         // run of 2 / 0.2 = 10 only approaches 10
+      {50, kInfinity, true},  // an infinite speed passes any distance it may travel
+      {kNaN, kInfinity, false}, {kNaN, 3, false}, {1, kNaN, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ballReaches(c.distance, c.speed), c.reaches)
