@@ -171,6 +171,34 @@ TEST_F(SetPlayTest, FreeKicksCountOnlyWhileTheKickersGoalieHoldsTheBall) {
   }
 }
 
+TEST_F(SetPlayTest, FreeKickConditionNamesNobodyWithoutAFlaggedGoalieInTheNewestState) {
+  struct Case {
+    const char* name;
+    int freeKick;
+    Holder holder;
+    std::string condition;
+  };
+  const Case cases[] = {
+      {"opponent free kick", FREE_KICK_R, Holder::OPPONENT_GOALIE,
+       "(1800 (and (playm fk_opp) (bowner opp {}))"},
+      {"own free kick", FREE_KICK_L, Holder::OWN_GOALIE,
+       "(1800 (and (playm fk_our) (bowner our {}))"},
+  };
+  for (const Case& c : cases) {
+    resetStateHistory();
+    resetAdviceRecords();
+    append(c.freeKick, 1, {{9, {20, 5}}}, c.holder);
+    append(PLAY_ON, 49);
+    append(KICK_IN_R, 1);
+    append(PLAY_ON, 49);
+    append(c.freeKick, 1, {{9, {20, 5}}}, c.holder);
+    addState(spreadPlayers(), freeBall(), PLAY_ON);  // nobody flagged goalie
+    const std::vector<std::string> rules = learned();
+    ASSERT_EQ(rules.size(), 1u) << c.name;
+    EXPECT_EQ(rules[0].rfind(c.condition + " (do opp {9} ", 0), 0u) << c.name << ": " << rules[0];
+  }
+}
+
 TEST_F(SetPlayTest, WalkCoversTheNewest1800States) {
   struct Case {
     const char* name;
