@@ -124,6 +124,35 @@ TEST_F(MarkingTest, WithoutSharedSectionsPicksFollowNumberOrder) {
   }
 }
 
+TEST_F(MarkingTest, NeverCountedOpponentWarnsOncePerComparedOwnPlayer) {
+  // Opponent 1 is always off the field, so its region is the inverted record;
+  // everybody else's xMax is 0 as well, so it stays first and gets two picks.
+  // Each pick compares it with every eligible own player, chosen ones included.
+  struct Case {
+    const char* name;
+    int ownGoalie;
+    int warnings;
+  };
+  const Case cases[] = {{"no goalie", 0, 22}, {"own goalie flagged", 1, 20}};
+  for (const Case& c : cases) {
+    resetStateHistory();
+    for (int k = 0; k < 5; ++k) {
+      PlayerRecords players = spreadPlayers();
+      for (int n = 2; n <= 11; ++n) place(players, -1, n, centreX(0), 0);
+      place(players, -1, 1, -60, 0);
+      if (c.ownGoalie > 0) players[slotOf(1, c.ownGoalie)].isGoalie = true;
+      addState(players, ballAt(players, -1, 2));
+    }
+    testing::internal::CaptureStderr();
+    const auto rules = buildPositioningRules(0, true);
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    ASSERT_NE(rules, nullptr) << c.name;
+    std::string expected;
+    for (int i = 0; i < c.warnings; ++i) expected += "Warning, regionOfSections inconsistent.\n";
+    EXPECT_EQ(warnings, expected) << c.name;
+  }
+}
+
 TEST_F(MarkingTest, WithoutMarkingOnlyThePositioningRule) {
   play(SPREAD_COLUMNS);
   const auto rules = buildPositioningRules(0, false);
