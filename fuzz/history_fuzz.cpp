@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   teamName = "Touchliner";
   ownSide = in.ConsumeBool() ? 1 : -1;
   serverParams = std::make_unique<Serverparam>();
-  serverParams->adviceInterval = in.ConsumeIntegralInRange(0, 120);
+  serverParams->adviceInterval = in.ConsumeIntegralInRange(1, 120);
 
   PlayerRecords players{};
   for (int slot = 0; slot < 22; ++slot) {
