@@ -196,6 +196,13 @@ TEST_F(SeeGlobalTest, GoalieMarkerAfterOneOrTwoDigits) {
   EXPECT_TRUE(s.players[21].isGoalie);
   EXPECT_EQ(s.getGoalieNumber(1), 10);
   EXPECT_EQ(s.getGoalieNumber(-1), 11);
+
+  // Only the five characters after the blank before the number are looked at.
+  parse(
+      "(see_global 2 ((p \"Us\" 10  goalie) 1 0 0 0 0 0) "
+      "((p \"Us\" 11   goalie) 2 0 0 0 0 0))");
+  EXPECT_TRUE(newest().players[9].isGoalie);
+  EXPECT_FALSE(newest().players[10].isGoalie);
 }
 
 TEST_F(SeeGlobalTest, TrainerMakesLeftNumberOneTheGoalie) {
