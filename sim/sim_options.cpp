@@ -165,8 +165,9 @@ Handshake shaping (for tests):
   --before-init TEXT   send TEXT to a new coach before its init reply (repeatable)
   --after-init TEXT    send TEXT to a new coach after its parameter messages (repeatable)
   --script-at-init     begin the game at the first init (or first trainer command) instead of
-                       waiting for eye on; with a small --cycle-ms the first views are waiting
-                       in the coach's socket together with the handshake
+                       waiting for eye on, and send it to every client, eye on or not; with a
+                       small --cycle-ms the first views wait in the coach's socket together
+                       with the handshake
 
 Match mode:
   --match              generate a match between the two sides instead of playing a script;

@@ -254,8 +254,9 @@ void SimServer::sendToAll(const std::string& text, bool onlyEyeOn) {
   record_.writeLine(text);
 }
 
+// With --script-at-init the game reaches a coach before it has asked for views.
 void SimServer::sendView(const std::string& text) {
-  sendToAll(text, true);
+  sendToAll(text, !options_.scriptAtInit);
 }
 
 void SimServer::sendHear(const std::string& text) {
