@@ -276,7 +276,12 @@ void SimServer::maybeBegin() {
   for (const auto& client : clients_) eyes += client->eyeOn ? 1 : 0;
   if (!beginAtInit_ && eyes < options_.clients) return;
   begun_ = true;
-  game_->begin(sideNames_[0].empty() ? "left" : sideNames_[0],
-               sideNames_[1].empty() ? "right" : sideNames_[1]);
+  // A side keeps the name its coach gave (even an empty one), else its reserved name, else a
+  // default.
+  auto nameOf = [this](int index) {
+    bool named = sideTaken_[index] || !sideNames_[index].empty();
+    return named ? sideNames_[index] : std::string(index == 0 ? "left" : "right");
+  };
+  game_->begin(nameOf(0), nameOf(1));
   nextCycle_ = Clock::now();
 }
