@@ -23,7 +23,8 @@ class MatchGame : public GameSource {
   bool finished() const override { return phase_ == Phase::Over; }
   int cycle() const override { return time_; }
   bool playOn() const override { return phase_ == Phase::PlayOn; }
-  void trainerStart() override { startRequested_ = true; }
+  // A start only counts while the game waits before a kick-off.
+  void trainerStart() override { startRequested_ = phase_ == Phase::BeforeKickOff; }
 
   int goals(int side) const { return score_[side]; }
   const TeamHabits& habits(int side) const { return habits_[side]; }
