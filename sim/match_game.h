@@ -72,8 +72,8 @@ class MatchGame : public GameSource {
   int setPlayMode_ = 0;
   int taker_ = -1;
   Spot targets_[2 * TEAM_SIZE];
-  int possession_ = 0;      // side (0, 1) of the team that touched the ball last
-  int lastKickSpeedy_ = 0;  // the last kick was a shot or a long ball
+  int possession_ = 0;         // side (0, 1) of the team that touched the ball last
+  bool lastKickFast_ = false;  // the last kick was a shot or a long ball: goalkeepers catch those
   int score_[2] = {0, 0};
   int kickOffSide_ = 0;  // side taking the next kick-off
   bool halfDone_ = false;

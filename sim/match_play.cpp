@@ -97,7 +97,7 @@ void MatchGame::moveInPlay() {
         continue;
       }
       Spot home = shiftedHome(habits_[side], n, possession_ == side, ball);
-      if (n == GOALIE_NUMBER - 1 && possession_ != side && lastKickSpeedy_ &&
+      if (n == GOALIE_NUMBER - 1 && possession_ != side && lastKickFast_ &&
           world_.ball.vx * attackOf(side) < 0) {
         // A shot on the way: the goalkeeper steps across to where the ball crosses his line.
         double steps = (player.x - world_.ball.x) / world_.ball.vx;
@@ -123,24 +123,24 @@ void MatchGame::resolveKicks() {
     const Player& p = world_.players[slot];
     double d = distanceBetween(p.x, p.y, b.x, b.y);
     int side = sideOfSlot(slot);
-    if (isGoalieSlot(slot) && d <= CATCH_DISTANCE && possession_ != side && lastKickSpeedy_ &&
+    if (isGoalieSlot(slot) && d <= CATCH_DISTANCE && possession_ != side && lastKickFast_ &&
         insideOwnPenaltyArea(side, b.x, b.y) && random_.chance(0.3)) {
       // The goalkeeper only gets a hand to it: the ball goes off him towards his goal line.
       possession_ = side;
-      lastKickSpeedy_ = 0;
+      lastKickFast_ = false;
       world_.players[slot].cooldown = KICK_COOLDOWN;
       double away = side == 0 ? 180 : 0;
       kickBall(world_.ball, 1.6,
                away + (b.y >= 0 ? -1 : 1) * attackOf(side) * random_.uniform(40, 70));
       return;
     }
-    if (isGoalieSlot(slot) && d <= CATCH_DISTANCE && possession_ != side && lastKickSpeedy_ &&
+    if (isGoalieSlot(slot) && d <= CATCH_DISTANCE && possession_ != side && lastKickFast_ &&
         insideOwnPenaltyArea(side, b.x, b.y)) {
       // The goalkeeper catches a shot or long ball of the other side.
       const char letter = side == 0 ? 'l' : 'r';
       announce(std::string("goalie_catch_ball_") + letter);
       possession_ = side;
-      lastKickSpeedy_ = 0;
+      lastKickFast_ = false;
       Spot hands = {p.x + 0.5 * attackOf(side), p.y};
       beginSetPlay(FREE_KICK_L + side, hands, slot);
       return;
@@ -167,7 +167,7 @@ void MatchGame::kickBy(int slot) {
   }
   if (toGoal < SHOOTING_RANGE) {
     double aim = random_.uniform(-9, 9);
-    lastKickSpeedy_ = 1;
+    lastKickFast_ = true;
     kickBall(world_.ball, BALL_SPEED_MAX,
              directionTo(p.x, p.y, goalX, aim) + random_.uniform(-3, 3));
     return;
@@ -180,7 +180,7 @@ void MatchGame::kickBy(int slot) {
   bool ownThird = (p.x * attack) < -25;
   if (ownThird && pressure < 6 && random_.chance(0.6)) {
     // Clearance: a long ball forward, often into touch.
-    lastKickSpeedy_ = 1;
+    lastKickFast_ = true;
     double wing = (p.y >= 0 ? 1.0 : -1.0) * attack;  // towards the nearer touch line
     kickBall(world_.ball, random_.uniform(2.4, 3.0),
              (attack > 0 ? 0 : 180) + wing * random_.uniform(25, 75));
@@ -190,7 +190,7 @@ void MatchGame::kickBy(int slot) {
     // Dribble: a short kick towards the goal; the player runs after it.
     double direction = directionTo(p.x, p.y, goalX, 0) + random_.uniform(-25, 25);
     if (std::fabs(p.y) > 28) direction = (attack > 0 ? 0 : 180) - (p.y > 0 ? 1 : -1) * 20 * attack;
-    lastKickSpeedy_ = 0;
+    lastKickFast_ = false;
     kickBall(world_.ball, random_.uniform(0.9, 1.2), direction);
     return;
   }
@@ -226,13 +226,13 @@ void MatchGame::passBy(int slot, bool longBall) {
     }
   }
   if (receiver < 0) {
-    lastKickSpeedy_ = 1;
+    lastKickFast_ = true;
     kickBall(world_.ball, 2.5, (attack > 0 ? 0 : 180) + random_.uniform(-40, 40));
     return;
   }
   const Player& m = world_.players[receiver];
   double d = distanceBetween(p.x, p.y, m.x, m.y);
-  lastKickSpeedy_ = d > 25 ? 1 : 0;
+  lastKickFast_ = d > 25;
   // Now and then a pass goes badly astray.
   double spread = random_.chance(0.1) ? 35 : 6;
   kickBall(world_.ball, std::clamp(0.08 * d + 1.2, 1.6, BALL_SPEED_MAX),
