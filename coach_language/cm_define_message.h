@@ -5,9 +5,11 @@
 #include <string>
 
 #include "coach_language/cm_define_token.h"
-#include "coach_language/cm_message.h"
+#include "coach_language/cm_token_list_message.h"
 
-class CM_DefineMessage : public CM_Message {
+// The token list and its accessors (getTokens, setTokens, releaseTokens) come
+// from CM_TokenListMessage.
+class CM_DefineMessage : public CM_TokenListMessage<DefineTokenList> {
  public:
   // No tokens.
   CM_DefineMessage() = default;
@@ -21,13 +23,4 @@ class CM_DefineMessage : public CM_Message {
   void printPretty(std::ostream& out, std::string lineHeader) const override;
   // 4
   int getType() const override;
-
-  const DefineTokenList& getTokens() const { return tokens; }
-  // Replaces the list; the previous tokens are destroyed first.
-  void setTokens(DefineTokenList newTokens);
-  // Empties the list without destroying the tokens and hands them to the caller.
-  DefineTokenList releaseTokens();
-
- private:
-  DefineTokenList tokens;
 };

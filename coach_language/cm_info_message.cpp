@@ -1,34 +1,20 @@
-// Text forms and token-list accessors of the info message.
+// Text forms of the info message.
 #include "coach_language/cm_info_message.h"
 
 #include <utility>
 
 #include "coach_language/print_helpers.h"
 
-CM_InfoMessage::CM_InfoMessage(TokenList tokens) : tokens(std::move(tokens)) {}
+CM_InfoMessage::CM_InfoMessage(TokenList tokens) : CM_TokenListMessage(std::move(tokens)) {}
 
 std::ostream& CM_InfoMessage::print(std::ostream& out) const {
-  out << "(info";
-  printEach(out, tokens);
-  return out << ")";
+  return printListForm(out, "info", getTokens());
 }
 
 void CM_InfoMessage::printPretty(std::ostream& out, std::string lineHeader) const {
-  out << lineHeader << "Info" << std::endl;
-  printPrettyEach(out, tokens, lineHeader + " - ");
+  printPrettyListForm(out, lineHeader, "Info", getTokens(), " - ");
 }
 
 int CM_InfoMessage::getType() const {
   return 3;
-}
-
-void CM_InfoMessage::setTokens(TokenList newTokens) {
-  tokens.clear();
-  tokens = std::move(newTokens);
-}
-
-TokenList CM_InfoMessage::releaseTokens() {
-  TokenList released = std::move(tokens);
-  tokens.clear();
-  return released;
 }

@@ -4,10 +4,12 @@
 #include <ostream>
 #include <string>
 
-#include "coach_language/cm_message.h"
 #include "coach_language/cm_token.h"
+#include "coach_language/cm_token_list_message.h"
 
-class CM_InfoMessage : public CM_Message {
+// The token list and its accessors (getTokens, setTokens, releaseTokens) come
+// from CM_TokenListMessage.
+class CM_InfoMessage : public CM_TokenListMessage<TokenList> {
  public:
   // No tokens.
   CM_InfoMessage() = default;
@@ -21,13 +23,4 @@ class CM_InfoMessage : public CM_Message {
   void printPretty(std::ostream& out, std::string lineHeader) const override;
   // 3
   int getType() const override;
-
-  const TokenList& getTokens() const { return tokens; }
-  // Replaces the list; the previous tokens are destroyed first.
-  void setTokens(TokenList newTokens);
-  // Empties the list without destroying the tokens and hands them to the caller.
-  TokenList releaseTokens();
-
- private:
-  TokenList tokens;
 };

@@ -4,10 +4,12 @@
 #include <ostream>
 #include <string>
 
-#include "coach_language/cm_message.h"
 #include "coach_language/cm_meta_token.h"
+#include "coach_language/cm_token_list_message.h"
 
-class CM_MetaMessage : public CM_Message {
+// The token list and its accessors (getTokens, setTokens, releaseTokens) come
+// from CM_TokenListMessage.
+class CM_MetaMessage : public CM_TokenListMessage<MetaTokenList> {
  public:
   // No tokens.
   CM_MetaMessage() = default;
@@ -21,13 +23,4 @@ class CM_MetaMessage : public CM_Message {
   void printPretty(std::ostream& out, std::string lineHeader) const override;
   // 0
   int getType() const override;
-
-  const MetaTokenList& getTokens() const { return tokens; }
-  // Replaces the list; the previous tokens are destroyed first.
-  void setTokens(MetaTokenList newTokens);
-  // Empties the list without destroying the tokens and hands them to the caller.
-  MetaTokenList releaseTokens();
-
- private:
-  MetaTokenList tokens;
 };

@@ -48,3 +48,21 @@ template <class List>
 void printPrettyEach(std::ostream& out, const List& list, const std::string& header) {
   for (const auto& element : list) printPrettyHeld(out, element.get(), header);
 }
+
+// Writes "(" and `keyword`, a blank and the protocol form of each element of
+// `list`, then ")"; yields the stream.
+template <class List>
+std::ostream& printListForm(std::ostream& out, const char* keyword, const List& list) {
+  out << "(" << keyword;
+  printEach(out, list);
+  return out << ")";
+}
+
+// Writes `lineHeader`, `title` and a line end, then the readable form of each
+// element of `list` under lineHeader + itemMark.
+template <class List>
+void printPrettyListForm(std::ostream& out, const std::string& lineHeader, const char* title,
+                         const List& list, const char* itemMark) {
+  out << lineHeader << title << std::endl;
+  printPrettyEach(out, list, lineHeader + itemMark);
+}
