@@ -5,17 +5,14 @@
 
 #include "coach_language/print_helpers.h"
 
-CM_CondAnd::CM_CondAnd(ConditionList conditions) : conditions(std::move(conditions)) {}
+CM_CondAnd::CM_CondAnd(ConditionList conditions) : CM_CondGroup(std::move(conditions)) {}
 
 std::ostream& CM_CondAnd::print(std::ostream& out) const {
-  out << "(and";
-  printEach(out, conditions);
-  return out << ")";
+  return printListForm(out, "and", getConditions());
 }
 
 void CM_CondAnd::printPretty(std::ostream& out, std::string lineHeader) const {
-  out << lineHeader << "and" << std::endl;
-  printPrettyEach(out, conditions, lineHeader + " +");
+  printPrettyListForm(out, lineHeader, "and", getConditions(), " +");
 }
 
 int CM_CondAnd::getType() const {
@@ -23,13 +20,8 @@ int CM_CondAnd::getType() const {
 }
 
 bool CM_CondAnd::evaluate() const {
-  for (const auto& condition : conditions) {
+  for (const auto& condition : getConditions()) {
     if (condition != nullptr && !condition->evaluate()) return false;
   }
   return true;
-}
-
-void CM_CondAnd::setConditions(ConditionList newConditions) {
-  conditions.clear();
-  conditions = std::move(newConditions);
 }

@@ -5,17 +5,14 @@
 
 #include "coach_language/print_helpers.h"
 
-CM_CondOr::CM_CondOr(ConditionList conditions) : conditions(std::move(conditions)) {}
+CM_CondOr::CM_CondOr(ConditionList conditions) : CM_CondGroup(std::move(conditions)) {}
 
 std::ostream& CM_CondOr::print(std::ostream& out) const {
-  out << "(or";
-  printEach(out, conditions);
-  return out << ")";
+  return printListForm(out, "or", getConditions());
 }
 
 void CM_CondOr::printPretty(std::ostream& out, std::string lineHeader) const {
-  out << lineHeader << "or" << std::endl;
-  printPrettyEach(out, conditions, lineHeader + " +");
+  printPrettyListForm(out, lineHeader, "or", getConditions(), " +");
 }
 
 int CM_CondOr::getType() const {
@@ -23,13 +20,8 @@ int CM_CondOr::getType() const {
 }
 
 bool CM_CondOr::evaluate() const {
-  for (const auto& condition : conditions) {
+  for (const auto& condition : getConditions()) {
     if (condition != nullptr && condition->evaluate()) return true;
   }
   return false;
-}
-
-void CM_CondOr::setConditions(ConditionList newConditions) {
-  conditions.clear();
-  conditions = std::move(newConditions);
 }

@@ -4,9 +4,11 @@
 #include <ostream>
 #include <string>
 
-#include "coach_language/cm_condition.h"
+#include "coach_language/cm_cond_group.h"
 
-class CM_CondOr : public CM_Condition {
+// The sub-condition list and its accessors (getConditions, setConditions) come
+// from CM_CondGroup.
+class CM_CondOr : public CM_CondGroup {
  public:
   // No sub-conditions.
   CM_CondOr() = default;
@@ -22,11 +24,4 @@ class CM_CondOr : public CM_Condition {
   int getType() const override;
   // True at the first sub-condition that is true, else false (also with none).
   bool evaluate() const override;
-
-  const ConditionList& getConditions() const { return conditions; }
-  // Replaces the list; the previous sub-conditions are destroyed first.
-  void setConditions(ConditionList newConditions);
-
- private:
-  ConditionList conditions;
 };
