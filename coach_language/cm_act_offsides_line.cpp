@@ -6,23 +6,16 @@
 #include "coach_language/print_helpers.h"
 
 CM_ActOffsidesLine::CM_ActOffsidesLine(std::unique_ptr<Region> region)
-    : region(std::move(region)) {}
+    : CM_ActRegion(std::move(region)) {}
 
 std::ostream& CM_ActOffsidesLine::print(std::ostream& out) const {
-  out << "(oline ";
-  printHeld(out, region.get());
-  return out << ")";
+  return printHeldForm(out, "(oline ", getRegion());
 }
 
 void CM_ActOffsidesLine::printPretty(std::ostream& out, std::string lineHeader) const {
-  out << lineHeader << "offsides line at: " << std::endl;
-  printPrettyHeld(out, region.get(), lineHeader + " ");
+  printPrettyHeldForm(out, lineHeader, "offsides line at: ", getRegion());
 }
 
 int CM_ActOffsidesLine::getType() const {
   return 7;
-}
-
-void CM_ActOffsidesLine::setRegion(std::unique_ptr<Region> newRegion) {
-  region = std::move(newRegion);
 }

@@ -5,10 +5,11 @@
 #include <ostream>
 #include <string>
 
-#include "coach_language/cm_action.h"
+#include "coach_language/cm_act_region.h"
 #include "coach_language/region.h"
 
-class CM_ActPosition : public CM_Action {
+// The region and its accessors (getRegion, setRegion) come from CM_ActRegion.
+class CM_ActPosition : public CM_ActRegion {
  public:
   // Takes ownership of `region`.
   explicit CM_ActPosition(std::unique_ptr<Region> region);
@@ -21,12 +22,4 @@ class CM_ActPosition : public CM_Action {
   void printPretty(std::ostream& out, std::string lineHeader) const override;
   // 0
   int getType() const override;
-
-  // The region, or nullptr; the action keeps ownership.
-  Region* getRegion() const { return region.get(); }
-  // Replaces the region; the previous one is destroyed.
-  void setRegion(std::unique_ptr<Region> newRegion);
-
- private:
-  std::unique_ptr<Region> region;
 };

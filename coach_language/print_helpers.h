@@ -66,3 +66,21 @@ void printPrettyListForm(std::ostream& out, const std::string& lineHeader, const
   out << lineHeader << title << std::endl;
   printPrettyEach(out, list, lineHeader + itemMark);
 }
+
+// Writes `opening`, the protocol form of `object` (nothing when it is missing)
+// and ")"; yields the stream.
+template <class T>
+std::ostream& printHeldForm(std::ostream& out, const char* opening, const T* object) {
+  out << opening;
+  printHeld(out, object);
+  return out << ")";
+}
+
+// Writes `lineHeader`, `title` and a line end, then the readable form of
+// `object` under lineHeader + " " ("NULL" when it is missing).
+template <class T>
+void printPrettyHeldForm(std::ostream& out, const std::string& lineHeader, const char* title,
+                         const T* object) {
+  out << lineHeader << title << std::endl;
+  printPrettyHeld(out, object, lineHeader + " ");
+}
