@@ -4,16 +4,16 @@
 #include "coach_language/wire_format.h"
 
 CM_CondBallOwner::CM_CondBallOwner(bool ourSide, const PlayerSet& players)
-    : ourSide(ourSide), players(players) {}
+    : CM_TeamPlayers(ourSide, players) {}
 
 std::ostream& CM_CondBallOwner::print(std::ostream& out) const {
   return out << "(bowner"
-             << " " << sideKeyword(ourSide) << " " << players << ")";
+             << " " << sideKeyword(isOurSide()) << " " << getPlayers() << ")";
 }
 
 void CM_CondBallOwner::printPretty(std::ostream& out, std::string lineHeader) const {
-  out << lineHeader << "is ball controlled by someone in " << sideTitle(ourSide) << " " << players
-      << std::endl;
+  out << lineHeader << "is ball controlled by someone in " << sideTitle(isOurSide()) << " "
+      << getPlayers() << std::endl;
 }
 
 int CM_CondBallOwner::getType() const {

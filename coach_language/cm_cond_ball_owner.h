@@ -5,9 +5,11 @@
 #include <string>
 
 #include "coach_language/cm_condition.h"
+#include "coach_language/cm_team_players.h"
 #include "coach_language/player_set.h"
 
-class CM_CondBallOwner : public CM_Condition {
+// The side, the player set and their accessors come from CM_TeamPlayers.
+class CM_CondBallOwner : public CM_TeamPlayers<CM_Condition> {
  public:
   // Copies the player set; ourSide is true for the own team.
   CM_CondBallOwner(bool ourSide, const PlayerSet& players);
@@ -21,17 +23,4 @@ class CM_CondBallOwner : public CM_Condition {
   int getType() const override;
   // Always true.
   bool evaluate() const override;
-
-  bool isOurSide() const { return ourSide; }
-  bool isTheirSide() const { return !ourSide; }
-  void setOurSide(bool newOurSide) { ourSide = newOurSide; }
-  const PlayerSet& getPlayers() const { return players; }
-  void setPlayers(const PlayerSet& newPlayers) { players = newPlayers; }
-  void addPlayer(int n) { players.add(n); }
-  void removePlayer(int n) { players.remove(n); }
-  void clearPlayers() { players.clear(); }
-
- private:
-  bool ourSide;
-  PlayerSet players;
 };

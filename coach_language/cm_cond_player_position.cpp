@@ -8,22 +8,22 @@
 
 CM_CondPlayerPosition::CM_CondPlayerPosition(bool ourSide, const PlayerSet& players, int minMatch,
                                              int maxMatch, std::unique_ptr<Region> region)
-    : ourSide(ourSide),
-      players(players),
+    : CM_TeamPlayers(ourSide, players),
       minMatch(minMatch),
       maxMatch(maxMatch),
       region(std::move(region)) {}
 
 std::ostream& CM_CondPlayerPosition::print(std::ostream& out) const {
   out << "(ppos"
-      << " " << sideKeyword(ourSide) << " " << players << " " << minMatch << " " << maxMatch << " ";
+      << " " << sideKeyword(isOurSide()) << " " << getPlayers() << " " << minMatch << " "
+      << maxMatch << " ";
   printHeld(out, region.get());
   return out << ")";
 }
 
 void CM_CondPlayerPosition::printPretty(std::ostream& out, std::string lineHeader) const {
-  out << lineHeader << "are " << minMatch << "-" << maxMatch << " " << sideTitle(ourSide) << " "
-      << players << " "
+  out << lineHeader << "are " << minMatch << "-" << maxMatch << " " << sideTitle(isOurSide()) << " "
+      << getPlayers() << " "
       << "in:" << std::endl;
   printPrettyHeld(out, region.get(), lineHeader + " ");
 }

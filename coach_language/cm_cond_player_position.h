@@ -7,10 +7,12 @@
 #include <string>
 
 #include "coach_language/cm_condition.h"
+#include "coach_language/cm_team_players.h"
 #include "coach_language/player_set.h"
 #include "coach_language/region.h"
 
-class CM_CondPlayerPosition : public CM_Condition {
+// The side, the player set and their accessors come from CM_TeamPlayers.
+class CM_CondPlayerPosition : public CM_TeamPlayers<CM_Condition> {
  public:
   // Copies the player set and takes ownership of `region`.
   CM_CondPlayerPosition(bool ourSide, const PlayerSet& players, int minMatch, int maxMatch,
@@ -27,14 +29,6 @@ class CM_CondPlayerPosition : public CM_Condition {
   // Always true.
   bool evaluate() const override;
 
-  bool isOurSide() const { return ourSide; }
-  bool isTheirSide() const { return !ourSide; }
-  void setOurSide(bool newOurSide) { ourSide = newOurSide; }
-  const PlayerSet& getPlayers() const { return players; }
-  void setPlayers(const PlayerSet& newPlayers) { players = newPlayers; }
-  void addPlayer(int n) { players.add(n); }
-  void removePlayer(int n) { players.remove(n); }
-  void clearPlayers() { players.clear(); }
   int getMinMatch() const { return minMatch; }
   void setMinMatch(int n) { minMatch = n; }
   int getMaxMatch() const { return maxMatch; }
@@ -47,8 +41,6 @@ class CM_CondPlayerPosition : public CM_Condition {
   std::unique_ptr<Region> releaseRegion();
 
  private:
-  bool ourSide;
-  PlayerSet players;
   int minMatch;
   int maxMatch;
   std::unique_ptr<Region> region;

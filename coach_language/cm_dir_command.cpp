@@ -8,17 +8,18 @@
 
 CM_DirCommand::CM_DirCommand(bool positive, bool ourSide, const PlayerSet& players,
                              std::unique_ptr<CM_Action> action)
-    : positive(positive), ourSide(ourSide), players(players), action(std::move(action)) {}
+    : CM_TeamPlayers(ourSide, players), positive(positive), action(std::move(action)) {}
 
 std::ostream& CM_DirCommand::print(std::ostream& out) const {
-  out << "(" << (positive ? "do" : "dont") << " " << sideKeyword(ourSide) << " " << players << " ";
+  out << "(" << (positive ? "do" : "dont") << " " << sideKeyword(isOurSide()) << " " << getPlayers()
+      << " ";
   printHeld(out, action.get());
   return out << ")";
 }
 
 void CM_DirCommand::printPretty(std::ostream& out, std::string lineHeader) const {
-  out << lineHeader << sideTitle(ourSide) << " " << players << " " << (positive ? "DO" : "DON'T")
-      << ": " << std::endl;
+  out << lineHeader << sideTitle(isOurSide()) << " " << getPlayers() << " "
+      << (positive ? "DO" : "DON'T") << ": " << std::endl;
   printPrettyHeld(out, action.get(), lineHeader + " ");
 }
 

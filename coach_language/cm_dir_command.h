@@ -8,9 +8,11 @@
 
 #include "coach_language/cm_action.h"
 #include "coach_language/cm_directive.h"
+#include "coach_language/cm_team_players.h"
 #include "coach_language/player_set.h"
 
-class CM_DirCommand : public CM_Directive {
+// The side, the player set and their accessors come from CM_TeamPlayers.
+class CM_DirCommand : public CM_TeamPlayers<CM_Directive> {
  public:
   // Copies the player set and takes ownership of `action`; positive means "do",
   // ourSide addresses the own team.
@@ -29,14 +31,6 @@ class CM_DirCommand : public CM_Directive {
   bool isPositive() const { return positive; }
   bool isNegative() const { return !positive; }
   void setPositive(bool newPositive) { positive = newPositive; }
-  bool isOurSide() const { return ourSide; }
-  bool isTheirSide() const { return !ourSide; }
-  void setOurSide(bool newOurSide) { ourSide = newOurSide; }
-  const PlayerSet& getPlayers() const { return players; }
-  void setPlayers(const PlayerSet& newPlayers) { players = newPlayers; }
-  void addPlayer(int n) { players.add(n); }
-  void removePlayer(int n) { players.remove(n); }
-  void clearPlayers() { players.clear(); }
   // The action, or nullptr; the directive keeps ownership.
   CM_Action* getAction() const { return action.get(); }
   // Replaces the action; the previous one is destroyed.
@@ -44,7 +38,5 @@ class CM_DirCommand : public CM_Directive {
 
  private:
   bool positive;
-  bool ourSide;
-  PlayerSet players;
   std::unique_ptr<CM_Action> action;
 };
