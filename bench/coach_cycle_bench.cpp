@@ -238,10 +238,7 @@ void BM_ParseSeeGlobal(benchmark::State& state) {
   }
   state.counters["view_bytes"] = static_cast<double>(views[0].size());
 }
-BENCHMARK(BM_ParseSeeGlobal)
-    ->Iterations(kGameLength)
-    ->Repetitions(5)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ParseSeeGlobal)->Iterations(kGameLength)->Unit(benchmark::kMicrosecond);
 
 // appendState alone (state construction and recognisers) on the same game.
 void BM_AppendState(benchmark::State& state) {
@@ -264,7 +261,7 @@ void BM_AppendState(benchmark::State& state) {
     appendState(f.players, f.ball, static_cast<int16_t>(f.time), f.playMode);
   }
 }
-BENCHMARK(BM_AppendState)->Iterations(kGameLength)->Repetitions(5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AppendState)->Iterations(kGameLength)->Unit(benchmark::kMicrosecond);
 
 // A whole game taken in; reports the heap bytes the history holds per state.
 void BM_HistoryMemory(benchmark::State& state) {
@@ -283,7 +280,7 @@ void BM_HistoryMemory(benchmark::State& state) {
   state.counters["bytes_per_state"] = perState;
   state.counters["sizeof_CycleState"] = sizeof(CycleState);
 }
-BENCHMARK(BM_HistoryMemory)->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Occupancy rule of the advice turn (reads the last 500 states).
 void BM_BuildCopsRule(benchmark::State& state) {
