@@ -2,6 +2,7 @@
 #include "state/feature_scaling.h"
 
 #include <cmath>
+#include <concepts>
 #include <limits>
 
 #include "geometry/scale.h"
@@ -33,46 +34,70 @@ void store(Int& field, double value, bool rounded) {
   field = static_cast<Int>(value < low ? low : value > high ? high : value);
 }
 
-template <typename Int>
-void scaleInt(Int& field, double low, double high) {
-  store(field, scale_from_to(field, low, high, 0, SCALED_HIGH), false);
+// Moves one field from its range low..high onto 0..SCALED_HIGH: integer fields
+// keep the scaled value cut towards zero.
+struct Scale {
+  template <std::integral Int>
+  void operator()(Int& field, double low, double high) const {
+    store(field, scale_from_to(field, low, high, 0, SCALED_HIGH), false);
+  }
+  void operator()(double& field, double low, double high) const {
+    field = scale_from_to(field, low, high, 0, SCALED_HIGH);
+  }
+};
+
+// Moves one field back from 0..SCALED_HIGH onto its range low..high: integer
+// fields take the nearest integer.
+struct Unscale {
+  template <std::integral Int>
+  void operator()(Int& field, double low, double high) const {
+    store(field, scale_from_to(field, 0, SCALED_HIGH, low, high), true);
+  }
+  void operator()(double& field, double low, double high) const {
+    field = scale_from_to(field, 0, SCALED_HIGH, low, high);
+  }
+};
+
+// Hands the fields both records start with to map(field, low, high), each with
+// its range.
+template <typename Map>
+void mapCommon(CycleState& state, const Map& map) {
+  map(state.ballPos.x, FIELD_LOW, FIELD_HIGH);
+  map(state.ballPos.y, FIELD_LOW, FIELD_HIGH);
+  map(state.possessionSide, SIDE_LOW, SIDE_HIGH);
 }
 
-template <typename Int>
-void unscaleInt(Int& field, double low, double high) {
-  store(field, scale_from_to(field, 0, SCALED_HIGH, low, high), true);
+// Hands the three countdowns, which both records end with, to map.
+template <typename Map>
+void mapCountdowns(CycleState& state, const Map& map) {
+  map(state.cyclesToPass, 0, COUNTDOWN_HIGH);
+  map(state.cyclesToShot, 0, COUNTDOWN_HIGH);
+  map(state.cyclesToLoss, 0, COUNTDOWN_HIGH);
 }
 
-void scaleReal(double& field, double low, double high) {
-  field = scale_from_to(field, low, high, 0, SCALED_HIGH);
+// Hands every scaled field of the nearest record to map, with its range.
+template <typename Map>
+void mapNearestRecord(CycleState& state, const Map& map) {
+  mapCommon(state, map);
+  for (PlayerState& entry : state.nearestToBall) {
+    map(entry.side, SIDE_LOW, SIDE_HIGH);
+    map(entry.ballDirection, 0, DIRECTION_HIGH);
+    map(entry.ballDistance, 0, DISTANCE_HIGH);
+  }
+  mapCountdowns(state, map);
 }
 
-void unscaleReal(double& field, double low, double high) {
-  field = scale_from_to(field, 0, SCALED_HIGH, low, high);
-}
-
-void scaleCommon(CycleState& state) {
-  scaleReal(state.ballPos.x, FIELD_LOW, FIELD_HIGH);
-  scaleReal(state.ballPos.y, FIELD_LOW, FIELD_HIGH);
-  scaleInt(state.possessionSide, SIDE_LOW, SIDE_HIGH);
-}
-
-void scaleCountdowns(CycleState& state) {
-  scaleInt(state.cyclesToPass, 0, COUNTDOWN_HIGH);
-  scaleInt(state.cyclesToShot, 0, COUNTDOWN_HIGH);
-  scaleInt(state.cyclesToLoss, 0, COUNTDOWN_HIGH);
-}
-
-void unscaleCommon(CycleState& state) {
-  unscaleReal(state.ballPos.x, FIELD_LOW, FIELD_HIGH);
-  unscaleReal(state.ballPos.y, FIELD_LOW, FIELD_HIGH);
-  unscaleInt(state.possessionSide, SIDE_LOW, SIDE_HIGH);
-}
-
-void unscaleCountdowns(CycleState& state) {
-  unscaleInt(state.cyclesToPass, 0, COUNTDOWN_HIGH);
-  unscaleInt(state.cyclesToShot, 0, COUNTDOWN_HIGH);
-  unscaleInt(state.cyclesToLoss, 0, COUNTDOWN_HIGH);
+// Hands every scaled field of the region record to map, with its range.
+template <typename Map>
+void mapRegionRecord(CycleState& state, const Map& map) {
+  mapCommon(state, map);
+  for (auto& row : state.regionCounts) {
+    for (auto& cell : row) {
+      map(cell[0], 0, COUNT_HIGH);
+      map(cell[1], 0, COUNT_HIGH);
+    }
+  }
+  mapCountdowns(state, map);
 }
 
 double commonDistance(const CycleState& a, const CycleState& b) {
@@ -92,45 +117,19 @@ double countdownDistance(const CycleState& a, const CycleState& b, double sum) {
 }  // namespace
 
 void scaleNearestRecord(CycleState& state) {
-  scaleCommon(state);
-  for (PlayerState& entry : state.nearestToBall) {
-    scaleInt(entry.side, SIDE_LOW, SIDE_HIGH);
-    scaleReal(entry.ballDirection, 0, DIRECTION_HIGH);
-    scaleReal(entry.ballDistance, 0, DISTANCE_HIGH);
-  }
-  scaleCountdowns(state);
+  mapNearestRecord(state, Scale{});
 }
 
 void scaleRegionRecord(CycleState& state) {
-  scaleCommon(state);
-  for (auto& row : state.regionCounts) {
-    for (auto& cell : row) {
-      scaleInt(cell[0], 0, COUNT_HIGH);
-      scaleInt(cell[1], 0, COUNT_HIGH);
-    }
-  }
-  scaleCountdowns(state);
+  mapRegionRecord(state, Scale{});
 }
 
 void unscaleNearestRecord(CycleState& state) {
-  unscaleCommon(state);
-  for (PlayerState& entry : state.nearestToBall) {
-    unscaleInt(entry.side, SIDE_LOW, SIDE_HIGH);
-    unscaleReal(entry.ballDirection, 0, DIRECTION_HIGH);
-    unscaleReal(entry.ballDistance, 0, DISTANCE_HIGH);
-  }
-  unscaleCountdowns(state);
+  mapNearestRecord(state, Unscale{});
 }
 
 void unscaleRegionRecord(CycleState& state) {
-  unscaleCommon(state);
-  for (auto& row : state.regionCounts) {
-    for (auto& cell : row) {
-      unscaleInt(cell[0], 0, COUNT_HIGH);
-      unscaleInt(cell[1], 0, COUNT_HIGH);
-    }
-  }
-  unscaleCountdowns(state);
+  mapRegionRecord(state, Unscale{});
 }
 
 double nearestDistance(const CycleState& a, const CycleState* b) {
