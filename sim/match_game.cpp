@@ -50,6 +50,24 @@ void MatchGame::announce(const std::string& text) {
   hears_.push_back("(hear " + std::to_string(time_) + " referee " + text + ")");
 }
 
+void MatchGame::enterPhase(Phase phase) {
+  phase_ = phase;
+  phaseCycles_ = 0;
+  standCycles_ = 0;
+}
+
+void MatchGame::walkToTargets(double speed) {
+  bool inPlace = true;
+  for (int slot = 0; slot < 2 * TEAM_SIZE; ++slot) {
+    movePlayer(world_.players[slot], targets_[slot], speed);
+    if (distanceBetween(world_.players[slot].x, world_.players[slot].y, targets_[slot].x,
+                        targets_[slot].y) > 1e-3) {
+      inPlace = false;
+    }
+  }
+  standCycles_ = inPlace ? standCycles_ + 1 : 0;
+}
+
 void MatchGame::step(GameOutput& out) {
   if (phase_ == Phase::Waiting || phase_ == Phase::Over) return;
   if (phase_ != Phase::BeforeKickOff) ++time_;
@@ -79,9 +97,7 @@ void MatchGame::step(GameOutput& out) {
 }
 
 void MatchGame::beginBeforeKickOff() {
-  phase_ = Phase::BeforeKickOff;
-  phaseCycles_ = 0;
-  standCycles_ = 0;
+  enterPhase(Phase::BeforeKickOff);
   taker_ = -1;
   world_.ball = Ball{};
   announce("before_kick_off");
@@ -90,15 +106,7 @@ void MatchGame::beginBeforeKickOff() {
 
 void MatchGame::stepBeforeKickOff(GameOutput& out) {
   ++phaseCycles_;
-  bool inPlace = true;
-  for (int slot = 0; slot < 2 * TEAM_SIZE; ++slot) {
-    movePlayer(world_.players[slot], targets_[slot], PLAYER_RUN_SPEED);
-    if (distanceBetween(world_.players[slot].x, world_.players[slot].y, targets_[slot].x,
-                        targets_[slot].y) > 1e-3) {
-      inPlace = false;
-    }
-  }
-  standCycles_ = inPlace ? standCycles_ + 1 : 0;
+  walkToTargets(PLAYER_RUN_SPEED);
   if (standCycles_ < STAND_CYCLES || phaseCycles_ < SET_PLAY_CYCLES) return;
   bool go = false;
   if (!secondStart_) {
@@ -129,9 +137,7 @@ void MatchGame::chooseTargets(int mode) {
 }
 
 void MatchGame::beginSetPlay(int mode, Spot ball, int taker, bool newTargets) {
-  phase_ = Phase::SetPlay;
-  phaseCycles_ = 0;
-  standCycles_ = 0;
+  enterPhase(Phase::SetPlay);
   setPlayMode_ = mode;
   taker_ = taker;
   world_.ball = Ball{ball.x, ball.y, 0, 0};
@@ -155,15 +161,7 @@ void MatchGame::beginSetPlay(int mode, Spot ball, int taker, bool newTargets) {
 
 void MatchGame::stepSetPlay() {
   ++phaseCycles_;
-  bool inPlace = true;
-  for (int slot = 0; slot < 2 * TEAM_SIZE; ++slot) {
-    movePlayer(world_.players[slot], targets_[slot], PLAYER_RUN_SPEED);
-    if (distanceBetween(world_.players[slot].x, world_.players[slot].y, targets_[slot].x,
-                        targets_[slot].y) > 1e-3) {
-      inPlace = false;
-    }
-  }
-  standCycles_ = inPlace ? standCycles_ + 1 : 0;
+  walkToTargets(PLAYER_RUN_SPEED);
   bool ready = standCycles_ >= STAND_CYCLES && phaseCycles_ >= SET_PLAY_CYCLES;
   if (!ready && phaseCycles_ < SET_PLAY_LIMIT) return;
   phase_ = Phase::PlayOn;
@@ -180,15 +178,7 @@ void MatchGame::stepGoalPause() {
   // The players walk to their kick-off spots already; those who stand there keep standing
   // through the kick-off.
   int mode = KICK_OFF_L + kickOffSide_;
-  bool inPlace = true;
-  for (int slot = 0; slot < 2 * TEAM_SIZE; ++slot) {
-    movePlayer(world_.players[slot], targets_[slot], PLAYER_JOG_SPEED);
-    if (distanceBetween(world_.players[slot].x, world_.players[slot].y, targets_[slot].x,
-                        targets_[slot].y) > 1e-3) {
-      inPlace = false;
-    }
-  }
-  standCycles_ = inPlace ? standCycles_ + 1 : 0;
+  walkToTargets(PLAYER_JOG_SPEED);
   if (phaseCycles_ >= GOAL_PAUSE_CYCLES) {
     // The pause before it keeps every earlier restart far enough away, so the kick-off may be
     // short.
@@ -222,9 +212,7 @@ bool MatchGame::checkBallOut() {
         truth_.writeLine("goal " + std::to_string(time_) + ' ' + (attacker == 0 ? 'l' : 'r') + ' ' +
                          std::to_string(score_[attacker]));
       }
-      phase_ = Phase::GoalPause;
-      phaseCycles_ = 0;
-      standCycles_ = 0;
+      enterPhase(Phase::GoalPause);
       kickOffSide_ = defender;
       chooseTargets(KICK_OFF_L + defender);
       targets_[slotOf(defender, KICK_OFF_TAKER)] =

@@ -34,6 +34,11 @@ class MatchGame : public GameSource {
   enum class Phase { Waiting, BeforeKickOff, SetPlay, PlayOn, GoalPause, Over };
 
   void announce(const std::string& text);
+  // Starts phase with its cycle counts at 0.
+  void enterPhase(Phase phase);
+  // Moves every player a step towards his target at speed; standCycles_ counts the cycles in
+  // a row in which every one of them ends within 1 mm of it.
+  void walkToTargets(double speed);
   void beginBeforeKickOff();
   void stepBeforeKickOff(GameOutput& out);
   // Draws every player's spot for set-play mode: his fixed spot plus noise below 0.8 m.
