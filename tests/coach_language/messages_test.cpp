@@ -233,9 +233,9 @@ TEST_F(FreeformTest, QuotedSetterStripsTheQuotesOrReportsTheMissingOne) {
       {"\"", "", ""},
       {"\"\"", "", ""},
       {"", "", ""},
-      {"\"" + std::string(127, 'q') + "\"", std::string(127, 'q'), ""},
+      {std::string("\"").append(127, 'q').append("\""), std::string(127, 'q'), ""},
       // 128 characters are copied after the opening quote; the closing one is beyond them.
-      {"\"" + std::string(128, 'q') + "\"", std::string(128, 'q'), "no end quote! q"},
+      {std::string("\"").append(128, 'q').append("\""), std::string(128, 'q'), "no end quote! q"},
   };
   for (const Case& c : cases) {
     captured.str("");

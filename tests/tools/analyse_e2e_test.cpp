@@ -161,7 +161,8 @@ TEST_F(AnalyseTest, RecordsOfEveryStateOrOfOneSide) {
   std::vector<std::string> regionLines = linesOf(region.out);
   ASSERT_EQ(regionLines.size(), 9u) << "cycle 10 has nobody around the ball";
   for (size_t i = 0; i < regionLines.size(); ++i) {
-    EXPECT_TRUE(endsWith(regionLines[i], " " + std::to_string(i + 1))) << regionLines[i];
+    EXPECT_TRUE(endsWith(regionLines[i], std::string(" ").append(std::to_string(i + 1))))
+        << regionLines[i];
   }
   ToolRun always = run({match, "--always", "records", "region"});
   ASSERT_EQ(linesOf(always.out).size(), 10u);
