@@ -3,10 +3,7 @@
 // directory, wait with bounds, read the sim's log of received datagrams.
 #pragma once
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <memory>
@@ -45,8 +42,9 @@ class EndToEndTest : public ::testing::Test {
     sim = test_support::ChildProcess::start(TOUCHLINER_SIM_BIN, args, dir.file("sim.out"),
                                             dir.file("sim.err"));
     ASSERT_NE(sim, nullptr);
-    bool bound = test_support::waitUntil([&] { return portTaken(port) && portTaken(trainerPort); },
-                                         std::chrono::seconds(5));
+    bool bound = test_support::waitUntil(
+        [&] { return test_support::udpPortTaken(port) && test_support::udpPortTaken(trainerPort); },
+        std::chrono::seconds(5));
     ASSERT_TRUE(bound) << test_support::readFile(dir.file("sim.err"));
 #else
     (void)scriptLines;
@@ -99,17 +97,6 @@ class EndToEndTest : public ::testing::Test {
     int count = 0;
     for (const auto& [where, received] : simLog()) count += received == text;
     return count;
-  }
-
-  static bool portTaken(int p) {
-    int s = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<uint16_t>(p));
-    bool taken = ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0;
-    ::close(s);
-    return taken;
   }
 
   test_support::TempDir dir;

@@ -177,7 +177,8 @@ TEST_F(SimTest, HandshakeCanBeShapedForTests) {
     std::string text;
     EXPECT_FALSE(coach.receive(text, std::chrono::milliseconds(100))) << text;
     sim->kill();
-    ASSERT_TRUE(test_support::waitUntil([&] { return !portTaken(port); }, std::chrono::seconds(2)));
+    ASSERT_TRUE(test_support::waitUntil([&] { return !test_support::udpPortTaken(port); },
+                                        std::chrono::seconds(2)));
   }
 }
 

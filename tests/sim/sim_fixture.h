@@ -3,10 +3,7 @@
 // readers of the sim's logs.
 #pragma once
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <memory>
@@ -41,8 +38,9 @@ class SimTest : public ::testing::Test {
     sim = test_support::ChildProcess::start(TOUCHLINER_SIM_BIN, args, dir.file("sim.out"),
                                             dir.file("sim.err"));
     ASSERT_NE(sim, nullptr);
-    ASSERT_TRUE(test_support::waitUntil([&] { return portTaken(port) && portTaken(trainerPort); },
-                                        std::chrono::seconds(5)))
+    ASSERT_TRUE(test_support::waitUntil(
+        [&] { return test_support::udpPortTaken(port) && test_support::udpPortTaken(trainerPort); },
+        std::chrono::seconds(5)))
         << test_support::readFile(dir.file("sim.err"));
 #else
     (void)extra;
@@ -80,17 +78,6 @@ class SimTest : public ::testing::Test {
                          line.substr(second + 1)});
     }
     return entries;
-  }
-
-  static bool portTaken(int p) {
-    int s = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<uint16_t>(p));
-    bool taken = ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0;
-    ::close(s);
-    return taken;
   }
 
   test_support::TempDir dir;

@@ -125,6 +125,18 @@ int freeUdpPort() {
   return port;
 }
 
+bool udpPortTaken(int port) {
+  int s = ::socket(AF_INET, SOCK_DGRAM, 0);
+  if (s < 0) return true;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = htons(static_cast<uint16_t>(port));
+  bool taken = ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0;
+  ::close(s);
+  return taken;
+}
+
 TempDir::TempDir() {
   char pattern[] = "/tmp/touchliner-test-XXXXXX";
   if (char* made = ::mkdtemp(pattern)) path_ = made;

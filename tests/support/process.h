@@ -53,6 +53,10 @@ class ChildProcess {
 // A UDP port on 127.0.0.1 that was free a moment ago (the system picked it).
 int freeUdpPort();
 
+// Whether UDP port on 127.0.0.1 is bound by someone (binding to it fails); also
+// true when no socket can be made.
+bool udpPortTaken(int port);
+
 // A fresh directory under /tmp, removed with its contents by the destructor.
 class TempDir {
  public:
