@@ -40,7 +40,8 @@ struct Text {
   }
 
   // Reads a number at from (leading blanks skipped) into value; leaves it as it
-  // was when none can be read. Stops at end and at any zero byte.
+  // was when none can be read. Stops at end and at any zero byte (from_chars
+  // ends a number at the first character that cannot continue it).
   template <typename T>
   void read(std::size_t from, std::size_t end, T& value) const {
     if (end > length) end = length;
@@ -50,10 +51,8 @@ struct Text {
     }
     if (from < end && chars[from] == '+') ++from;
     if (from >= end) return;
-    const char* last = static_cast<const char*>(std::memchr(chars + from, '\0', end - from));
-    if (last == nullptr) last = chars + end;
     T parsed{};
-    const std::from_chars_result result = std::from_chars(chars + from, last, parsed);
+    const std::from_chars_result result = std::from_chars(chars + from, chars + end, parsed);
     if (result.ec == std::errc()) value = parsed;
   }
 };
