@@ -19,12 +19,12 @@ constexpr double kOwnerReach = 1.1;  // a player this near the ball (inclusive) 
 CycleState::CycleState(const PlayerRecords& players, const BallState& ball, int16_t time,
                        CycleState* previous, const std::string& teamName,
                        const std::string& opponentName, int32_t playMode)
-    : ballPos{0, 0},
+    : ballPos{ball.x, ball.y},
       possessionSide(0),
       nearestToBall{},
-      cyclesToPass(0),
-      cyclesToShot(0),
-      cyclesToLoss(0),
+      cyclesToPass(NO_EVENT),
+      cyclesToShot(NO_EVENT),
+      cyclesToLoss(NO_EVENT),
       teamName(teamName),
       opponentName(opponentName),
       previous(previous),
@@ -41,11 +41,6 @@ CycleState::CycleState(const PlayerRecords& players, const BallState& ball, int1
       playerTags{},
       regionCounts{} {
   updateKickers(*this);
-  cyclesToPass = NO_EVENT;
-  cyclesToShot = NO_EVENT;
-  cyclesToLoss = NO_EVENT;
-  dribbler = -1;
-  ballPos = Point{ball.x, ball.y};
   findNearestToBall();
   possessionSide = static_cast<int16_t>(findBallOwner());
   if (previous != nullptr && previous->kickers != 0) detectShotOrKickPass(*this);
