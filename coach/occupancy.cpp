@@ -45,10 +45,6 @@ bool admits(const CycleState& state, int side, int slot, int filter) {
   }
 }
 
-bool onField(double x, double y) {
-  return !(x > 52.5 || x < -52.5 || y > 34 || y < -34);
-}
-
 // Rectangle of the sections xStart..xEnd by yStart..yEnd with its grid sum.
 std::unique_ptr<regionOfSections> windowOf(int xStart, int yStart, int xEnd, int yEnd,
                                            const RectGrid& grid) {

@@ -19,6 +19,7 @@
 #include "coach_language/player_set.h"
 #include "coach_language/reg_point_simple.h"
 #include "coach_language/reg_quad.h"
+#include "geometry/field_sections.h"
 #include "geometry/sort.h"
 #include "net/communication.h"
 #include "state/cycle_state.h"
@@ -35,7 +36,7 @@ Point averagePosition(const CycleState* state, int number, int side, std::int16_
     p = p->previous;
     const double x = p->players[slot].x;
     const double y = p->players[slot].y;
-    if (x > 52.5 || x < -52.5 || y > 34 || y < -34) continue;
+    if (!onField(x, y)) continue;
     sumX += x;
     sumY += y;
     ++n;

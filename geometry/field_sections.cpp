@@ -23,6 +23,11 @@ int sectionIndexY(double y) {
   return -1;
 }
 
+bool onField(double x, double y) {
+  return !(x > FIELD_LENGTH / 2 || x < -FIELD_LENGTH / 2 || y > FIELD_WIDTH / 2 ||
+           y < -FIELD_WIDTH / 2);
+}
+
 bool findSection(double x, double y, int& xIndex, int& yIndex) {
   xIndex = sectionIndexX(x);
   yIndex = sectionIndexY(y);

@@ -20,6 +20,10 @@ int sectionIndexX(double x);
 // Y index of the section row holding y, -1 for none.
 int sectionIndexY(double y);
 
+// The point (x, y) lies on the field or on its lines: -52.5 <= x <= 52.5 and -34 <= y <= 34. A
+// coordinate that is not a number is not taken as off the field.
+bool onField(double x, double y);
+
 // Finds the section of the point (x, y). True with both indices set when it lies in one; false
 // with both indices -1 when it lies in none (for example on x = -52.5 or y = -34).
 bool findSection(double x, double y, int& xIndex, int& yIndex);

@@ -52,6 +52,24 @@ TEST(FindSection, TableOfPoints) {
   }
 }
 
+TEST(OnField, LinesBelongToTheField) {
+  const struct {
+    const char* name;
+    double x, y;
+    bool on;
+  } cases[] = {
+      {"centre spot", 0, 0, true},
+      {"near corner", -52.5, -34, true},
+      {"far corner", 52.5, 34, true},
+      {"beyond the far goal line", std::nextafter(52.5, 100.0), 0, false},
+      {"beyond the own goal line", std::nextafter(-52.5, -100.0), 0, false},
+      {"beyond the upper touch line", 0, std::nextafter(34.0, 100.0), false},
+      {"beyond the lower touch line", 0, std::nextafter(-34.0, -100.0), false},
+      {"not a number", std::nan(""), 0, true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(onField(c.x, c.y), c.on) << c.name;
+}
+
 TEST(SectionIndex, EveryShownEdgeSeparatesNeighbours) {
   for (int i = 1; i < NUM_SECTIONS_X; ++i) {
     EXPECT_EQ(sectionIndexX(sectionEdgeX(i)), i - 1) << "x edge " << i;
