@@ -8,6 +8,7 @@
 
 #include "coach/advice_records.h"
 #include "coach/intake_records.h"
+#include "coach/referee.h"
 #include "coach/server_params.h"
 #include "coach_language/cm_act_position.h"
 #include "coach_language/cm_cond_ball_owner.h"
@@ -22,9 +23,6 @@
 #include "state/settings.h"
 
 namespace {
-
-constexpr int GOAL_L = 14;
-constexpr int GOAL_R = 15;
 
 int slotOf(int number, int side) {
   return side == 1 ? number - 1 : number + 10;

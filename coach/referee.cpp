@@ -43,10 +43,6 @@ const char* const refereeModeNames[32] = {"",
 
 namespace {
 
-constexpr int TIME_OVER = 2;
-constexpr int GOAL_L = 14;
-constexpr int GOAL_R = 15;
-
 void reportMalformed() {
   if (verbose) std::cerr << "Warning, malformed hear message ignored." << std::endl;
 }

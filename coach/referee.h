@@ -7,6 +7,10 @@ class CycleState;
 
 // Play-mode names by number (0 to 31); number 0 is the empty text.
 extern const char* const refereeModeNames[32];
+// Numbers of the play modes the coach acts on by name.
+constexpr int TIME_OVER = 2;
+constexpr int GOAL_L = 14;
+constexpr int GOAL_R = 15;
 
 // Handles "(hear T SENDER TEXT)" in place (writes zero bytes into text). Only
 // the sender "referee" is used: sets currentPlayMode, gameOver, halfTimeSeen,
