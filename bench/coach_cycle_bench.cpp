@@ -39,10 +39,6 @@ constexpr int kGameLength = 6000;
 constexpr char kOwnTeam[] = "Touchliner";
 constexpr char kOtherTeam[] = "Opponents";
 
-int slotOf(int side, int number) {
-  return side == 1 ? number - 1 : number + 10;
-}
-
 // Home positions of the left team (4-4-2, attacking +x); the right team's are mirrored.
 constexpr double kHome[11][2] = {{-50, 0},  {-35, -20}, {-35, -7}, {-35, 7}, {-35, 20}, {-15, -20},
                                  {-15, -7}, {-15, 7},   {-15, 20}, {-3, -8}, {-3, 8}};

@@ -24,10 +24,6 @@
 
 namespace {
 
-int slotOf(int number, int side) {
-  return side == 1 ? number - 1 : number + 10;
-}
-
 bool admits(const CycleState& state, int side, int slot, int filter) {
   switch (filter) {
     case ANY:
@@ -55,7 +51,7 @@ std::unique_ptr<RectGrid> occupancyGrid(const CycleState* state, int number, int
                                         std::int16_t window, int filter) {
   auto grid = std::make_unique<RectGrid>();
   int samples = 0;
-  const int slot = slotOf(number, side);
+  const int slot = slotOf(side, number);
   if (slot < 0 || slot > 21) return grid;
   int walked = 0;
   for (const CycleState* s = state; s != nullptr && walked < window; s = s->previous, ++walked) {

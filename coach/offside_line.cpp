@@ -27,7 +27,7 @@
 #include "state/settings.h"
 
 Point averagePosition(const CycleState* state, int number, int side, std::int16_t count) {
-  const int slot = side == 1 ? number - 1 : number + 10;
+  const int slot = slotOf(side, number);
   if (slot < 0 || slot > 21) return Point{0, 0};
   int n = 0;
   double sumX = 0;

@@ -150,16 +150,13 @@ void choosePlace(std::string_view name, int number, int& slot, int& side) {
   if (trainerMode && teamName.empty()) {
     std::optional<std::string>& leftTeam = trainerLeftTeam();
     if (!leftTeam) leftTeam = std::string(name);
-    slot = name == *leftTeam ? number - 1 : number + 10;
+    slot = slotOf(name == *leftTeam ? 1 : -1, number);
     side = 0;
     return;
   }
   const bool ours = name == teamName;
-  if (ownSide == 1) {
-    slot = ours ? number - 1 : number + 10;
-  } else {
-    slot = ours ? number + 10 : number - 1;
-  }
+  // The own team fills the left slots exactly when ownSide is 1.
+  slot = slotOf((ownSide == 1) == ours ? 1 : -1, number);
   side = ours ? ownSide : -ownSide;
 }
 

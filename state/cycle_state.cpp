@@ -105,7 +105,7 @@ int CycleState::findBallOwner() {
 
 bool CycleState::isGoalie(int i, int side) const {
   if (i < 0 || i > 10) return false;
-  return players[side == 1 ? i : i + 11].isGoalie;
+  return players[slotOf(side, i + 1)].isGoalie;
 }
 
 bool CycleState::ownerIsGoalie(int side) const {
@@ -122,6 +122,6 @@ int CycleState::getGoalieNumber(int side) const {
 
 Point CycleState::getPlayerPos(int side, int number) const {
   if (number < 1 || number > 11) return Point{0, 0};
-  const PlayerState& p = players[side == 1 ? number - 1 : number + 10];
+  const PlayerState& p = players[slotOf(side, number)];
   return Point{p.x, p.y};
 }

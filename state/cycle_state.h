@@ -45,6 +45,11 @@ struct PlayerState {
 // 11 to 21 the right team's.
 using PlayerRecords = std::array<PlayerState, 22>;
 
+// Slot in PlayerRecords of uniform number (1 to 11) of side (1 left, anything else right).
+inline int slotOf(int side, int number) {
+  return side == 1 ? number - 1 : number + 10;
+}
+
 class CycleState {
  public:
   // Builds the state: derives nearest players, owner and possession, and runs

@@ -98,11 +98,10 @@ int writeSnapshotOf(const AnalyseOptions& options, StateHistory& history) {
 
 void writeTeamRoles(const CycleState& state, int side, FILE* file) {
   const char* team = side == 1 ? "left" : "right";
-  int firstSlot = side == 1 ? 0 : 11;
   Point points[11];
   Point facingRight[11];  // the roles read a team that defends the smaller x
   for (int i = 0; i < 11; ++i) {
-    const PlayerState& player = state.players[firstSlot + i];
+    const PlayerState& player = state.players[slotOf(side, i + 1)];
     points[i] = Point{player.x, player.y};
     facingRight[i] = side == 1 ? points[i] : Point{-player.x, -player.y};
   }

@@ -25,10 +25,6 @@
 
 namespace advice_test {
 
-inline int slotOf(int side, int number) {
-  return side == 1 ? number - 1 : number + 10;
-}
-
 // Every slot listed on its side; left players on the line y = -30, right
 // players on y = 30, far from each other and from the ball spot used below.
 inline PlayerRecords spreadPlayers() {
