@@ -97,7 +97,7 @@ int CycleState::findBallOwner() {
   }
   if (bestSlot >= 0 && best <= kOwnerReach) {
     owner = bestSlot;
-    return bestSlot <= 10 ? 1 : -1;
+    return sideOfSlot(bestSlot);
   }
   owner = -1;
   return previous != nullptr ? previous->possessionSide : 0;

@@ -49,6 +49,10 @@ using PlayerRecords = std::array<PlayerState, 22>;
 inline int slotOf(int side, int number) {
   return side == 1 ? number - 1 : number + 10;
 }
+// Side of slot (0 to 21): 1 left, -1 right.
+inline int sideOfSlot(int slot) {
+  return slot <= 10 ? 1 : -1;
+}
 
 class CycleState {
  public:

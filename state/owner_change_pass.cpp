@@ -40,7 +40,7 @@ void detectPass(CycleState& state) {
   }
   CycleState* s = findPassKick(state);
   if (s == nullptr) return;
-  s->passSide = s->owner <= 10 ? 1 : -1;
+  s->passSide = static_cast<int16_t>(sideOfSlot(s->owner));
   s->passer = static_cast<int16_t>(s->owner % 11 + 1);
   s->receiver = static_cast<int16_t>(state.owner % 11 + 1);
   // The history's first state is never marked.

@@ -68,7 +68,7 @@ void detectKickPass(CycleState& state, Point path, double speed) {
         e = distance(ball.x, ball.y, p1.x, p1.y);
       }
       if (!ballReaches(e, speed)) continue;
-      previous.passSide = t <= 10 ? 1 : -1;
+      previous.passSide = static_cast<int16_t>(sideOfSlot(t));
       previous.passer = static_cast<int16_t>(k % 11 + 1);
       previous.receiver = static_cast<int16_t>(t % 11 + 1);
       markBack(&previous, &CycleState::cyclesToPass);

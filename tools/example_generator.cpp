@@ -8,10 +8,6 @@
 
 namespace {
 
-int sideOfSlot(int slot) {
-  return slot <= 10 ? 1 : -1;
-}
-
 // kickers holds 1 for the left side and 2 for the right side (3 for both).
 bool kickedBy(const CycleState& state, int side) {
   return (state.kickers & (side == 1 ? 1 : 2)) != 0;
