@@ -3,18 +3,11 @@
 
 #include <cmath>
 
+#include "sim/segment_distance.h"
+
 namespace {
 
 constexpr double PI = 3.141592654;
-
-// Distance of (x, y) from the segment (ax, ay)-(bx, by).
-double segmentDistance(double x, double y, double ax, double ay, double bx, double by) {
-  double dx = bx - ax, dy = by - ay;
-  double length2 = dx * dx + dy * dy;
-  double t = length2 > 0 ? ((x - ax) * dx + (y - ay) * dy) / length2 : 0;
-  t = t < 0 ? 0 : (t > 1 ? 1 : t);
-  return std::hypot(x - (ax + t * dx), y - (ay + t * dy));
-}
 
 bool quadContains(const ClangRegion& quad, double x, double y, double tolerance) {
   if (quad.parts.size() != 4) return false;
@@ -24,7 +17,7 @@ bool quadContains(const ClangRegion& quad, double x, double y, double tolerance)
   }
   bool inside = false;
   for (int i = 0, j = 3; i < 4; j = i++) {
-    if (segmentDistance(x, y, cx[j], cy[j], cx[i], cy[i]) <= tolerance) return true;
+    if (distanceToSegment(x, y, cx[j], cy[j], cx[i], cy[i]) <= tolerance) return true;
     // Even-odd rule: count the edges crossed by a ray from the spot towards +x.
     if ((cy[i] > y) != (cy[j] > y) && x < cx[j] + (y - cy[j]) * (cx[i] - cx[j]) / (cy[i] - cy[j])) {
       inside = !inside;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "sim/match_game.h"
+#include "sim/segment_distance.h"
 
 namespace {
 
@@ -12,14 +13,6 @@ constexpr double CATCH_DISTANCE = 1.5;
 constexpr int KICK_COOLDOWN = 3;
 constexpr int LOOKAHEAD = 40;
 constexpr double PRESS_SPEED = 0.55;
-
-// Distance from (px, py) to the segment from (ax, ay) to (bx, by).
-double distanceToSegment(double px, double py, double ax, double ay, double bx, double by) {
-  double dx = bx - ax, dy = by - ay;
-  double length = dx * dx + dy * dy;
-  double t = length > 0 ? std::clamp(((px - ax) * dx + (py - ay) * dy) / length, 0.0, 1.0) : 0;
-  return std::hypot(px - (ax + t * dx), py - (ay + t * dy));
-}
 
 int sideOfSlot(int slot) {
   return slot < TEAM_SIZE ? 0 : 1;
