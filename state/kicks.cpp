@@ -20,12 +20,8 @@ void registerKick(CycleState& state) {
 }
 
 void updateKickers(CycleState& state) {
+  // kickers is a two-bit set: 1 for the left side, 2 for the right.
   for (int slot = 0; slot < 22; ++slot) {
-    if (state.players[slot].action != KICKED) continue;
-    if (slot <= 10) {
-      if (state.kickers == 0 || state.kickers == 2) state.kickers += 1;
-    } else {
-      if (state.kickers == 0 || state.kickers == 1) state.kickers += 2;
-    }
+    if (state.players[slot].action == KICKED) state.kickers |= sideOfSlot(slot) == 1 ? 1 : 2;
   }
 }
