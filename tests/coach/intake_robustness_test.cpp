@@ -149,8 +149,8 @@ TEST_F(IntakeRobustnessTest, ServerParamsCutAnywhereKeepTheValuesRead) {
   std::string message = "(server_param";
   std::vector<std::size_t> valueEnds;
   for (int n = 1; n <= 97; ++n) {
-    message +=
-        " " + (types.slots()[n - 1].isInteger ? std::to_string(n) : std::to_string(n) + ".5");
+    message += ' ';
+    message += types.slots()[n - 1].isInteger ? std::to_string(n) : std::to_string(n) + ".5";
     valueEnds.push_back(message.size());
   }
   message += ")";
