@@ -55,6 +55,16 @@ class SetPlayTest : public AnalysisTest {
     ++period;
   }
 
+  // Two free kicks of the given kind, opponent 9 at the same spot in both,
+  // separated by play_on and a kick-in.
+  void appendTwoFreeKicks(int freeKick, Holder holder) {
+    append(freeKick, 1, {{9, {20, 5}}}, holder);
+    append(PLAY_ON, 49);
+    append(KICK_IN_R, 1);
+    append(PLAY_ON, 49);
+    append(freeKick, 1, {{9, {20, 5}}}, holder);
+  }
+
   // The second call's rules in protocol form (the first call only flips the toggle).
   std::vector<std::string> learned() {
     EXPECT_TRUE(learnSetPlays().empty()) << "first call";
@@ -162,11 +172,7 @@ TEST_F(SetPlayTest, FreeKicksCountOnlyWhileTheKickersGoalieHoldsTheBall) {
   for (const Case& c : cases) {
     resetStateHistory();
     resetAdviceRecords();
-    append(c.freeKick, 1, {{9, {20, 5}}}, c.holder);
-    append(PLAY_ON, 49);
-    append(KICK_IN_R, 1);
-    append(PLAY_ON, 49);
-    append(c.freeKick, 1, {{9, {20, 5}}}, c.holder);
+    appendTwoFreeKicks(c.freeKick, c.holder);
     EXPECT_EQ(learned(), c.expected) << c.name;
   }
 }
@@ -187,11 +193,7 @@ TEST_F(SetPlayTest, FreeKickConditionNamesNobodyWithoutAFlaggedGoalieInTheNewest
   for (const Case& c : cases) {
     resetStateHistory();
     resetAdviceRecords();
-    append(c.freeKick, 1, {{9, {20, 5}}}, c.holder);
-    append(PLAY_ON, 49);
-    append(KICK_IN_R, 1);
-    append(PLAY_ON, 49);
-    append(c.freeKick, 1, {{9, {20, 5}}}, c.holder);
+    appendTwoFreeKicks(c.freeKick, c.holder);
     addState(spreadPlayers(), freeBall(), PLAY_ON);  // nobody flagged goalie
     const std::vector<std::string> rules = learned();
     ASSERT_EQ(rules.size(), 1u) << c.name;

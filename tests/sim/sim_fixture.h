@@ -20,9 +20,7 @@ class SimTest : public ::testing::Test {
     GTEST_SKIP() << "touchliner-sim not built";
 #endif
     ASSERT_FALSE(dir.path().empty());
-    port = test_support::freeUdpPort();
-    do trainerPort = test_support::freeUdpPort();
-    while (trainerPort == port);
+    test_support::freeUdpPortPair(port, trainerPort);
     ASSERT_GT(port, 0);
     ASSERT_GT(trainerPort, 0);
   }

@@ -125,6 +125,13 @@ int freeUdpPort() {
   return port;
 }
 
+void freeUdpPortPair(int& first, int& second) {
+  first = freeUdpPort();
+  do second = freeUdpPort();
+  while (first > 0 && second == first);
+  if (first <= 0 || second <= 0) first = second = -1;
+}
+
 bool udpPortTaken(int port) {
   int s = ::socket(AF_INET, SOCK_DGRAM, 0);
   if (s < 0) return true;

@@ -53,6 +53,10 @@ class ChildProcess {
 // A UDP port on 127.0.0.1 that was free a moment ago (the system picked it).
 int freeUdpPort();
 
+// Two different free UDP ports on 127.0.0.1 (a coach and a trainer port); both
+// are -1 when none could be had.
+void freeUdpPortPair(int& first, int& second);
+
 // Whether UDP port on 127.0.0.1 is bound by someone (binding to it fails); also
 // true when no socket can be made.
 bool udpPortTaken(int port);
